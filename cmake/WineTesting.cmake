@@ -1,0 +1,13 @@
+# ctest runs the Windows test programs under Wine, in a throwaway prefix inside the build tree.
+# scripts/test creates the prefix once and provides the X display (one Xvfb server).
+set(VARDEKO_WINEPREFIX ${CMAKE_BINARY_DIR}/wineprefix)
+configure_file(${PROJECT_SOURCE_DIR}/cmake/wine-run.in ${CMAKE_BINARY_DIR}/wine-run @ONLY
+               FILE_PERMISSIONS OWNER_READ OWNER_WRITE OWNER_EXECUTE GROUP_READ GROUP_EXECUTE
+                                WORLD_READ WORLD_EXECUTE)
+set(CMAKE_CROSSCOMPILING_EMULATOR ${CMAKE_BINARY_DIR}/wine-run)
+
+# GoogleTest from Debian's source package, built with the same toolchain.
+set(VARDEKO_GOOGLETEST_SOURCE /usr/src/googletest CACHE PATH "GoogleTest sources")
+set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)
+set(BUILD_GMOCK OFF CACHE BOOL "" FORCE)
+add_subdirectory(${VARDEKO_GOOGLETEST_SOURCE} ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL)

@@ -1,0 +1,87 @@
+# Shared by scripts/test and scripts/run: packages, builds, the X display and Wine prefixes.
+# Source it from the repository root.
+
+VARDEKO_ROOT=$(pwd)
+VARDEKO_NATIVE_BUILD=$VARDEKO_ROOT/out/build/native
+VARDEKO_WINDOWS_BUILD=$VARDEKO_ROOT/out/build/windows
+VARDEKO_JOBS=$(nproc 2>/dev/null || echo 2)
+
+vardeko_say() { printf '== %s\n' "$*"; }
+
+# Installs the Debian packages that are missing, with one apt-get update.
+vardeko_require_packages() {
+    local missing=() pkg
+    for pkg in "$@"; do
+        dpkg-query -W -f='${Status}' "$pkg" 2>/dev/null | grep -q 'install ok installed' ||
+            missing+=("$pkg")
+    done
+    [ ${#missing[@]} -eq 0 ] && return 0
+    vardeko_say "installing ${missing[*]}"
+    local sudo=
+    [ "$(id -u)" -ne 0 ] && sudo=sudo
+    $sudo apt-get update -qq
+    DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends \
+        "${missing[@]}" >/dev/null
+}
+
+VARDEKO_NATIVE_PACKAGES=(cmake make g++ libgtest-dev libbenchmark-dev)
+VARDEKO_WINDOWS_PACKAGES=(g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 googletest
+                          wine64 xvfb xauth)
+
+# Configures (once) and builds the native programs and tests.
+vardeko_build_native() {
+    cmake -S "$VARDEKO_ROOT" -B "$VARDEKO_NATIVE_BUILD" -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@" >/dev/null
+    cmake --build "$VARDEKO_NATIVE_BUILD" -j "$VARDEKO_JOBS"
+}
+
+# Configures (once) and builds the Windows DLL, programs and tests.
+vardeko_build_windows() {
+    cmake -S "$VARDEKO_ROOT" -B "$VARDEKO_WINDOWS_BUILD" \
+        -DCMAKE_TOOLCHAIN_FILE="$VARDEKO_ROOT/cmake/mingw-w64-x86_64.cmake" \
+        -DCMAKE_BUILD_TYPE=Release "$@" >/dev/null
+    cmake --build "$VARDEKO_WINDOWS_BUILD" -j "$VARDEKO_JOBS"
+}
+
+# Starts a private Xvfb server and exports DISPLAY; vardeko_stop_display ends it.
+vardeko_start_display() {
+    local n
+    for n in $(seq 90 140); do
+        [ -e "/tmp/.X11-unix/X$n" ] || [ -e "/tmp/.X$n-lock" ] && continue
+        Xvfb ":$n" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
+        VARDEKO_XVFB_PID=$!
+        local i
+        for i in $(seq 1 50); do
+            [ -e "/tmp/.X11-unix/X$n" ] && { export DISPLAY=":$n"; return 0; }
+            kill -0 "$VARDEKO_XVFB_PID" 2>/dev/null || break
+            sleep 0.1
+        done
+    done
+    echo "could not start Xvfb" >&2
+    return 1
+}
+
+vardeko_stop_display() {
+    [ -n "${VARDEKO_XVFB_PID:-}" ] && kill "$VARDEKO_XVFB_PID" 2>/dev/null
+    VARDEKO_XVFB_PID=
+}
+
+# Creates the Wine prefix $1 if it is new, and keeps one wineserver running for it until
+# vardeko_stop_wine, so that every program started in it skips Wine's start-up.
+vardeko_start_wine() {
+    export WINEPREFIX=$(realpath -m "$1") WINEDEBUG=-all
+    if [ ! -f "$WINEPREFIX/system.reg" ]; then
+        vardeko_say "creating the Wine prefix $WINEPREFIX"
+        mkdir -p "$WINEPREFIX"
+        wineboot -i >/dev/null 2>&1
+        wineserver -w
+        # A crashing test must fail, not wait for someone to close Wine's crash dialog.
+        wine reg add 'HKCU\Software\Wine\WineDbg' /v ShowCrashDialog /t REG_DWORD /d 0 /f >/dev/null 2>&1
+    fi
+    wineserver -p
+    wine cmd /c exit 0 >/dev/null 2>&1 || true
+}
+
+vardeko_stop_wine() {
+    wineserver -k 2>/dev/null || true
+    wineserver -w 2>/dev/null || true
+}
