@@ -1,0 +1,102 @@
+#pragma once
+// The read-only description of both pads and the direct row: what every key is, what it does
+// and where it lies. Painting, hit testing, key actions and the artwork generator all read these
+// tables, so the pictures and the hit areas cannot disagree. Free of Win32 so that build-time
+// tools can use it.
+
+#include <cstdint>
+
+enum KeyKind : uint16_t
+{
+    KEY_CHAR = 0,      // digit, A to F, decimal point: wChar goes to EnterChar
+    KEY_COMMAND = 1,   // operator or function: a CommandCode chosen by the modifiers
+    KEY_MODE = 2,      // inv, hyp and the four radix keys
+    KEY_PADSWITCH = 3, // switches between the two pads
+    KEY_INPUT = 4,     // sends the display text to the application
+    KEY_DIRECT = 5,    // toggles direct mode
+    KEY_VKEY = 6,      // a key of the direct row: wCode is a virtual-key code
+};
+
+enum PadType
+{
+    PAD_SCIENTIFIC = 0,
+    PAD_PROGRAMMER = 1,
+};
+
+struct KeyDef
+{
+    uint16_t wKind;
+    uint16_t wCode;       // plain CommandCode; virtual-key code in the direct row; 0 for KEY_CHAR
+    uint16_t wInvCode;    // INV on, HYP off; 0 = as wCode
+    uint16_t wHypCode;    // HYP on, INV off; 0 = as wCode
+    uint16_t wInvHypCode; // both on; 0 = as wCode
+    uint16_t wChar;       // entered by a character key, or sent in direct mode; 0 = none
+    int32_t nLeft;
+    int32_t nTop;
+    int32_t nWidth;
+    int32_t nHeight;
+};
+
+const int PAD_COUNT = 2;
+const int PAD_SLOTS = 38;
+const int DIRECT_ROW_KEYS = 11;
+const int RADIX_COUNT = 4;
+
+struct LayoutHeader
+{
+    int32_t nKeyCount[PAD_COUNT]; // used slots of each pad
+    int32_t nOverlayLeft;         // origin of the INV/HYP overlays
+    int32_t nOverlayTop;
+    int32_t nDirectLeft; // origin of the direct row
+    int32_t nDirectTop;
+    int32_t nRadixKey[RADIX_COUNT]; // programmer pad key of each radix
+};
+
+struct PadLayout
+{
+    KeyDef aKeys[PAD_SLOTS];
+};
+
+struct LayoutTables
+{
+    LayoutHeader header;
+    PadLayout aPads[PAD_COUNT];
+    KeyDef aDirectRow[DIRECT_ROW_KEYS];
+};
+
+extern const LayoutTables g_Layout;
+
+// One signed number names any key: NO_KEY, a key of the current pad, or DIRECT_KEY_BASE plus
+// a position in the direct row (which exists only in direct mode).
+const int NO_KEY = -1;
+const int DIRECT_KEY_BASE = 1000;
+
+// The first and last radix keys of the programmer pad bound the strip redrawn on a radix change.
+const int RADIX_STRIP_FIRST_KEY = 25;
+const int RADIX_STRIP_LAST_KEY = 28;
+
+// The display box's white interior.
+const int DISPLAY_LEFT = 14;
+const int DISPLAY_TOP = 3;
+const int DISPLAY_RIGHT = 178;
+const int DISPLAY_BOTTOM = 20;
+
+// The key named by nKey on pad nPadType: a pad key below DIRECT_KEY_BASE, a direct row key from
+// it on. Null for NO_KEY and for indexes that name no key.
+const KeyDef* KeyByIndex(int nPadType, int nKey);
+
+// A rectangle in the pad window's client coordinates; right and bottom are exclusive.
+struct KeyBounds
+{
+    int32_t nLeft;
+    int32_t nTop;
+    int32_t nRight;
+    int32_t nBottom;
+};
+
+// Where key nKey (pKey, as KeyByIndex gives it) lies in the window: direct row keys are moved
+// by the direct row origin.
+KeyBounds KeyRectangle(int nKey, const KeyDef* pKey);
+
+// A pad key that still works in direct mode: the toggle and every key with a character.
+bool IsActiveInDirectMode(const KeyDef* pKey);

@@ -1,0 +1,124 @@
+#include "engine/command_codes.h"
+#include "pad/layout.h"
+
+#include <gtest/gtest.h>
+
+#include <cstring>
+
+namespace
+{
+
+bool Overlap(const KeyBounds& a, const KeyBounds& b)
+{
+    return a.nLeft < b.nRight && b.nLeft < a.nRight && a.nTop < b.nBottom && b.nTop < a.nBottom;
+}
+
+int CountKind(int nPad, uint16_t wKind)
+{
+    int n = 0;
+    for (int i = 0; i < g_Layout.header.nKeyCount[nPad]; ++i)
+        n += KeyByIndex(nPad, i)->wKind == wKind;
+    return n;
+}
+
+} // namespace
+
+TEST(Layout, KeysZeroToElevenAreSharedAndTheToggleIsLast)
+{
+    for (int i = 0; i < 12; ++i)
+        EXPECT_EQ(
+            0, memcmp(KeyByIndex(PAD_SCIENTIFIC, i), KeyByIndex(PAD_PROGRAMMER, i), sizeof(KeyDef)))
+            << i;
+    for (int nPad = 0; nPad < PAD_COUNT; ++nPad)
+    {
+        int nLast = g_Layout.header.nKeyCount[nPad] - 1;
+        EXPECT_EQ(KEY_DIRECT, KeyByIndex(nPad, nLast)->wKind);
+        EXPECT_EQ(1, CountKind(nPad, KEY_DIRECT));
+        EXPECT_EQ(1, CountKind(nPad, KEY_PADSWITCH));
+        EXPECT_EQ(1, CountKind(nPad, KEY_INPUT));
+        EXPECT_EQ(nullptr, KeyByIndex(nPad, nLast + 1)); // empty slots are never keys
+        for (int i = nLast + 1; i < PAD_SLOTS; ++i)
+            EXPECT_EQ(0,
+                      g_Layout.aPads[nPad].aKeys[i].wKind + g_Layout.aPads[nPad].aKeys[i].nWidth);
+    }
+}
+
+TEST(Layout, KeysLieInsideThePadAndNeverOverlap)
+{
+    for (int nPad = 0; nPad < PAD_COUNT; ++nPad)
+    {
+        int nCount = g_Layout.header.nKeyCount[nPad];
+        for (int i = 0; i < nCount; ++i)
+        {
+            KeyBounds a = KeyRectangle(i, KeyByIndex(nPad, i));
+            EXPECT_GE(a.nLeft, 0);
+            EXPECT_GE(a.nTop, 0);
+            EXPECT_LE(a.nRight, 238);
+            EXPECT_LE(a.nBottom, 78);
+            for (int j = i + 1; j < nCount; ++j)
+                EXPECT_FALSE(Overlap(a, KeyRectangle(j, KeyByIndex(nPad, j))))
+                    << "pad " << nPad << " keys " << i << " and " << j;
+        }
+    }
+}
+
+TEST(Layout, DirectRowSitsOnTheDisplayAtItsOrigin)
+{
+    const int aVirtualKeys[DIRECT_ROW_KEYS] = {27, 9, 33, 34, 38, 40, 37, 39, 13, 46, 8};
+    for (int j = 0; j < DIRECT_ROW_KEYS; ++j)
+    {
+        const KeyDef* pKey = KeyByIndex(PAD_SCIENTIFIC, DIRECT_KEY_BASE + j);
+        ASSERT_NE(nullptr, pKey);
+        EXPECT_EQ(KEY_VKEY, pKey->wKind);
+        EXPECT_EQ(aVirtualKeys[j], pKey->wCode);
+        KeyBounds bounds = KeyRectangle(DIRECT_KEY_BASE + j, pKey);
+        EXPECT_EQ(13 + 15 * j, bounds.nLeft);
+        EXPECT_EQ(3, bounds.nTop);
+        EXPECT_EQ(20, bounds.nBottom);
+    }
+    EXPECT_EQ(nullptr, KeyByIndex(PAD_SCIENTIFIC, DIRECT_KEY_BASE + DIRECT_ROW_KEYS));
+    // Only the keys that type something go out as characters.
+    EXPECT_EQ(27, KeyByIndex(0, 1000)->wChar);
+    EXPECT_EQ(0, KeyByIndex(0, 1004)->wChar);
+    EXPECT_EQ(13, KeyByIndex(0, 1008)->wChar);
+    EXPECT_EQ(8, KeyByIndex(0, 1010)->wChar);
+}
+
+TEST(Layout, RadixKeysFormTheStripOfTheProgrammerPad)
+{
+    const uint16_t aCodes[RADIX_COUNT] = {CMD_DEC, CMD_HEX, CMD_OCT, CMD_BIN};
+    for (int r = 0; r < RADIX_COUNT; ++r)
+        EXPECT_EQ(aCodes[r], KeyByIndex(PAD_PROGRAMMER, g_Layout.header.nRadixKey[r])->wCode);
+    const KeyDef* pFirst = KeyByIndex(PAD_PROGRAMMER, RADIX_STRIP_FIRST_KEY);
+    const KeyDef* pLast = KeyByIndex(PAD_PROGRAMMER, RADIX_STRIP_LAST_KEY);
+    EXPECT_EQ(1, pFirst->nLeft);
+    EXPECT_EQ(23, pFirst->nTop);
+    EXPECT_EQ(80, pLast->nLeft + pLast->nWidth - pFirst->nLeft);
+    EXPECT_EQ(15, pLast->nTop + pLast->nHeight - pFirst->nTop);
+}
+
+TEST(Layout, ModifierCodesFollowTheOverlayLabels)
+{
+    const KeyDef* pLog = KeyByIndex(PAD_SCIENTIFIC, 29);
+    const KeyDef* pLn = KeyByIndex(PAD_SCIENTIFIC, 30);
+    EXPECT_EQ(CMD_POW10, pLog->wInvCode);
+    EXPECT_EQ(0, pLog->wHypCode);
+    EXPECT_EQ(CMD_POW10, pLog->wInvHypCode);
+    EXPECT_EQ(CMD_EXPE, pLn->wInvHypCode);
+    EXPECT_EQ(CMD_ATANH, KeyByIndex(PAD_SCIENTIFIC, 28)->wInvHypCode);
+    for (int i = 0; i < g_Layout.header.nKeyCount[PAD_PROGRAMMER]; ++i)
+    {
+        const KeyDef* pKey = KeyByIndex(PAD_PROGRAMMER, i);
+        EXPECT_EQ(0, pKey->wInvCode | pKey->wHypCode | pKey->wInvHypCode) << i;
+    }
+}
+
+TEST(Layout, ActiveInDirectModeMeansTheToggleOrAKeyThatTypes)
+{
+    int nActive = 0;
+    for (int i = 0; i < g_Layout.header.nKeyCount[PAD_SCIENTIFIC]; ++i)
+        nActive += IsActiveInDirectMode(KeyByIndex(PAD_SCIENTIFIC, i));
+    EXPECT_EQ(11 + 5 + 1, nActive); // digits and point, five operators, the toggle
+    EXPECT_TRUE(IsActiveInDirectMode(KeyByIndex(PAD_PROGRAMMER, 23)));  // A
+    EXPECT_FALSE(IsActiveInDirectMode(KeyByIndex(PAD_PROGRAMMER, 25))); // DEC
+}
