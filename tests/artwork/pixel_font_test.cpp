@@ -24,36 +24,6 @@ TEST(PixelFont, GlyphsAreRectangularAndDefinedOnce)
     }
 }
 
-TEST(PixelFont, LabelsAreCentredInOddAndEvenRectangles)
-{
-    const Label aLabels[] = {{FONT_LARGE, "7"},
-                             {FONT_LARGE, "asinh"},
-                             {FONT_SMALL, "XOR"},
-                             {FONT_LARGE, "10ˣ"},
-                             {FONT_LARGE, "⇧"}};
-    for (const Label& label : aLabels)
-        for (int nSize : {20, 21, 22, 23})
-        {
-            SCOPED_TRACE(std::string(label.pszText) + " in " + std::to_string(nSize));
-            Canvas canvas = CreateCanvas(nSize, nSize, SHADE_WHITE);
-            ASSERT_TRUE(DrawLabel(canvas, label, 0, 0, nSize, nSize));
-            int nLeft = nSize, nRight = 0, nTop = nSize, nBottom = 0;
-            for (int y = 0; y < nSize; ++y)
-                for (int x = 0; x < nSize; ++x)
-                    if (PixelAt(canvas, x, y) == SHADE_BLACK)
-                    {
-                        nLeft = std::min(nLeft, x);
-                        nRight = std::max(nRight, x + 1);
-                        nTop = std::min(nTop, y);
-                        nBottom = std::max(nBottom, y + 1);
-                    }
-            ASSERT_LT(nLeft, nRight);
-            EXPECT_EQ(LabelWidth(label), nRight - nLeft);
-            EXPECT_LE(std::abs(nLeft - (nSize - nRight)), 1);
-            EXPECT_LE(std::abs(nTop - (nSize - nBottom)), 2);
-        }
-}
-
 TEST(PixelFont, AMissingGlyphDrawsNothing)
 {
     Canvas canvas = CreateCanvas(20, 20, SHADE_WHITE);
