@@ -1,0 +1,207 @@
+#include "tools/bmp4/bitmap_convert.h"
+
+namespace
+{
+
+const uint32_t FILE_HEADER_SIZE = 14;
+const uint32_t INFO_HEADER_SIZE = 40;
+const uint32_t BI_RGB = 0;
+const uint32_t BI_RLE4 = 2;
+const int32_t MAX_SIDE = 0x7FFF;
+
+uint32_t Get16(const std::vector<uint8_t>& ab, size_t i)
+{
+    return uint32_t(ab[i]) | uint32_t(ab[i + 1]) << 8;
+}
+
+uint32_t Get32(const std::vector<uint8_t>& ab, size_t i)
+{
+    return Get16(ab, i) | Get16(ab, i + 2) << 16;
+}
+
+void Put16(std::vector<uint8_t>& ab, uint32_t n)
+{
+    ab.push_back(uint8_t(n));
+    ab.push_back(uint8_t(n >> 8));
+}
+
+void Put32(std::vector<uint8_t>& ab, uint32_t n)
+{
+    Put16(ab, n & 0xFFFF);
+    Put16(ab, n >> 16);
+}
+
+uint32_t RowSize(int32_t nWidth, uint32_t nBitsPerPixel)
+{
+    return (uint32_t(nWidth) * nBitsPerPixel + 31) / 32 * 4;
+}
+
+// Plain 4-bit rows, bottom row first as the source stores them.
+std::vector<uint8_t> PackRows(const std::vector<std::vector<uint8_t>>& aRows)
+{
+    std::vector<uint8_t> ab;
+    for (const std::vector<uint8_t>& row : aRows)
+    {
+        std::vector<uint8_t> abRow(RowSize(int32_t(row.size()), 4), 0);
+        for (size_t x = 0; x < row.size(); ++x)
+            abRow[x / 2] |= uint8_t(row[x] << (x % 2 ? 0 : 4));
+        ab.insert(ab.end(), abRow.begin(), abRow.end());
+    }
+    return ab;
+}
+
+size_t RunLength(const std::vector<uint8_t>& row, size_t i)
+{
+    size_t n = 1;
+    while (i + n < row.size() && n < 255 && row[i + n] == row[i])
+        ++n;
+    return n;
+}
+
+// BI_RLE4: runs of three or more equal pixels as (count, colour); stretches of differing pixels in
+// absolute mode, padded to whole 16-bit words; an end-of-line code after each row and an
+// end-of-bitmap code after the last.
+std::vector<uint8_t> EncodeRle4(const std::vector<std::vector<uint8_t>>& aRows)
+{
+    std::vector<uint8_t> ab;
+    for (size_t y = 0; y < aRows.size(); ++y)
+    {
+        const std::vector<uint8_t>& row = aRows[y];
+        size_t i = 0;
+        while (i < row.size())
+        {
+            size_t nRun = RunLength(row, i);
+            if (nRun >= 3)
+            {
+                ab.push_back(uint8_t(nRun));
+                ab.push_back(uint8_t(row[i] << 4 | row[i]));
+                i += nRun;
+                continue;
+            }
+            size_t nEnd = i;
+            while (nEnd < row.size() && nEnd - i < 255)
+            {
+                size_t nNext = RunLength(row, nEnd);
+                if (nNext >= 3)
+                    break;
+                nEnd += nNext < 255 - (nEnd - i) ? nNext : 255 - (nEnd - i);
+            }
+            size_t nCount = nEnd - i;
+            if (nCount < 3)
+            {
+                // Absolute mode needs three pixels at least; one or two go as a two-colour run.
+                uint8_t bSecond = nCount == 2 ? row[i + 1] : 0;
+                ab.push_back(uint8_t(nCount));
+                ab.push_back(uint8_t(row[i] << 4 | bSecond));
+            }
+            else
+            {
+                ab.push_back(0);
+                ab.push_back(uint8_t(nCount));
+                size_t cbPixels = (nCount + 1) / 2;
+                for (size_t k = 0; k < cbPixels; ++k)
+                {
+                    uint8_t bLow = 2 * k + 1 < nCount ? row[i + 2 * k + 1] : 0;
+                    ab.push_back(uint8_t(row[i + 2 * k] << 4 | bLow));
+                }
+                if (cbPixels % 2)
+                    ab.push_back(0);
+            }
+            i = nEnd;
+        }
+        ab.push_back(0);
+        ab.push_back(y + 1 < aRows.size() ? 0 : 1);
+    }
+    return ab;
+}
+
+bool Refuse(std::string* pstrError, const char* pszReason)
+{
+    *pstrError = pszReason;
+    return false;
+}
+
+} // namespace
+
+bool ConvertTo4Bit(const std::vector<uint8_t>& abSource, std::vector<uint8_t>* pabResult,
+                   std::string* pstrError)
+{
+    if (abSource.size() < FILE_HEADER_SIZE + INFO_HEADER_SIZE || abSource[0] != 'B' ||
+        abSource[1] != 'M')
+        return Refuse(pstrError, "not a bitmap file");
+    uint32_t cbOffset = Get32(abSource, 10);
+    uint32_t cbInfo = Get32(abSource, 14);
+    int32_t nWidth = int32_t(Get32(abSource, 18));
+    int32_t nHeight = int32_t(Get32(abSource, 22));
+    uint32_t nPlanes = Get16(abSource, 26);
+    uint32_t nBitsPerPixel = Get16(abSource, 28);
+    uint32_t nCompression = Get32(abSource, 30);
+    uint32_t nColors = Get32(abSource, 46);
+    if (cbInfo < INFO_HEADER_SIZE || nPlanes != 1 || nCompression != BI_RGB)
+        return Refuse(pstrError, "not an uncompressed bitmap with a BITMAPINFOHEADER");
+    if (nBitsPerPixel == 1)
+    {
+        *pabResult = abSource;
+        return true;
+    }
+    if (nBitsPerPixel != 2)
+        return Refuse(pstrError, "neither 2 nor 1 bits per pixel");
+    if (nWidth <= 0 || nWidth > MAX_SIDE || nHeight == 0 || nHeight > MAX_SIDE ||
+        nHeight < -MAX_SIDE)
+        return Refuse(pstrError, "unusable width or height");
+    if (nColors == 0)
+        nColors = 4;
+    if (nColors > 4)
+        return Refuse(pstrError, "more palette entries than 2 bits can index");
+
+    uint64_t cbPaletteEnd = uint64_t(FILE_HEADER_SIZE) + cbInfo + 4 * nColors;
+    uint32_t nRows = uint32_t(nHeight < 0 ? -nHeight : nHeight);
+    uint32_t cbSourceRow = RowSize(nWidth, 2);
+    if (cbPaletteEnd > abSource.size() || cbOffset < cbPaletteEnd ||
+        uint64_t(cbOffset) + uint64_t(cbSourceRow) * nRows > abSource.size())
+        return Refuse(pstrError, "the palette or the pixels run past the end of the file");
+
+    // Rows bottom first, whichever way the source stores them: RLE bitmaps are bottom-up.
+    std::vector<std::vector<uint8_t>> aRows(nRows, std::vector<uint8_t>(size_t(nWidth)));
+    for (uint32_t nStored = 0; nStored < nRows; ++nStored)
+    {
+        std::vector<uint8_t>& row = aRows[nHeight > 0 ? nStored : nRows - 1 - nStored];
+        size_t cbRowStart = cbOffset + size_t(nStored) * cbSourceRow;
+        for (int32_t x = 0; x < nWidth; ++x)
+        {
+            uint8_t bIndex = (abSource[cbRowStart + size_t(x) / 4] >> (6 - 2 * (x % 4))) & 3;
+            if (bIndex >= nColors)
+                return Refuse(pstrError, "a pixel indexes past the palette");
+            row[size_t(x)] = bIndex;
+        }
+    }
+
+    std::vector<uint8_t> abPlain = PackRows(aRows);
+    std::vector<uint8_t> abRle = EncodeRle4(aRows);
+    bool bRle = abRle.size() < abPlain.size();
+    const std::vector<uint8_t>& abPixels = bRle ? abRle : abPlain;
+
+    uint32_t cbNewOffset = FILE_HEADER_SIZE + INFO_HEADER_SIZE + 4 * nColors;
+    std::vector<uint8_t>& ab = *pabResult;
+    ab.clear();
+    ab.push_back('B');
+    ab.push_back('M');
+    Put32(ab, cbNewOffset + uint32_t(abPixels.size()));
+    Put32(ab, 0);
+    Put32(ab, cbNewOffset);
+    Put32(ab, INFO_HEADER_SIZE);
+    Put32(ab, uint32_t(nWidth));
+    Put32(ab, nRows);
+    Put16(ab, 1);
+    Put16(ab, 4);
+    Put32(ab, bRle ? BI_RLE4 : BI_RGB);
+    Put32(ab, uint32_t(abPixels.size()));
+    Put32(ab, Get32(abSource, 38)); // resolution, as the source gives it
+    Put32(ab, Get32(abSource, 42));
+    Put32(ab, nColors);
+    Put32(ab, 0);
+    ab.insert(ab.end(), abSource.begin() + FILE_HEADER_SIZE + cbInfo,
+              abSource.begin() + long(cbPaletteEnd));
+    ab.insert(ab.end(), abPixels.begin(), abPixels.end());
+    return true;
+}
