@@ -7,7 +7,8 @@ function(vardeko_target_defaults target)
     target_compile_options(${target} PRIVATE -Wall -Wextra -Werror)
     if(WIN32)
         # A handheld has little memory: the component stays lean.
-        target_compile_options(${target} PRIVATE -Os -fno-exceptions -fno-rtti)
+        target_compile_options(${target} PRIVATE -Os -fno-exceptions -fno-rtti -ffunction-sections
+                                                 -fdata-sections)
         target_compile_definitions(${target} PRIVATE UNICODE _UNICODE WIN32_LEAN_AND_MEAN)
     elseif(VARDEKO_SANITIZE)
         target_compile_options(${target} PRIVATE -fsanitize=address,undefined

@@ -1,0 +1,61 @@
+#include "component/class_factory.h"
+
+#include "component/input_method.h"
+#include "component/module.h"
+
+#include <new>
+
+ClassFactory::ClassFactory() : m_lRefCount(1) {}
+
+HRESULT ClassFactory::QueryInterface(REFIID riid, void** ppv)
+{
+    if (ppv == nullptr)
+        return E_POINTER;
+    if (IsEqualIID(riid, IID_IUnknown) || IsEqualIID(riid, IID_IClassFactory))
+    {
+        *ppv = static_cast<IClassFactory*>(this);
+        AddRef();
+        return S_OK;
+    }
+    *ppv = nullptr;
+    return E_NOINTERFACE;
+}
+
+ULONG ClassFactory::AddRef()
+{
+    return InterlockedIncrement(&m_lRefCount);
+}
+
+ULONG ClassFactory::Release()
+{
+    LONG lCount = InterlockedDecrement(&m_lRefCount);
+    if (lCount == 0)
+        delete this;
+    return lCount;
+}
+
+HRESULT ClassFactory::CreateInstance(IUnknown* pUnkOuter, REFIID riid, void** ppv)
+{
+    if (ppv == nullptr)
+        return E_POINTER;
+    *ppv = nullptr;
+    if (pUnkOuter != nullptr)
+        return CLASS_E_NOAGGREGATION;
+    if (!IsEqualIID(riid, IID_IUnknown) && !IsEqualIID(riid, IID_IInputMethod))
+        return E_NOINTERFACE;
+    InputMethod* pObject = new (std::nothrow) InputMethod;
+    if (pObject == nullptr)
+        return E_OUTOFMEMORY;
+    HRESULT hr = pObject->QueryInterface(riid, ppv);
+    pObject->Release();
+    return hr;
+}
+
+HRESULT ClassFactory::LockServer(BOOL fLock)
+{
+    if (fLock)
+        InterlockedIncrement(&g_lObjectCount);
+    else
+        InterlockedDecrement(&g_lObjectCount);
+    return S_OK;
+}

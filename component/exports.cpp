@@ -1,0 +1,36 @@
+// The four functions a COM host and regsvr32 call by name.
+
+#include "component/class_factory.h"
+#include "component/module.h"
+#include "component/registration.h"
+
+#include <new>
+
+STDAPI DllCanUnloadNow()
+{
+    return g_lObjectCount == 0 ? S_OK : S_FALSE;
+}
+
+STDAPI DllGetClassObject(REFCLSID rclsid, REFIID riid, void** ppv)
+{
+    if (ppv == nullptr)
+        return E_POINTER;
+    if (!IsEqualCLSID(rclsid, CLSID_Vardeko))
+        return CLASS_E_CLASSNOTAVAILABLE;
+    ClassFactory* pFactory = new (std::nothrow) ClassFactory;
+    if (pFactory == nullptr)
+        return E_OUTOFMEMORY;
+    HRESULT hr = pFactory->QueryInterface(riid, ppv);
+    pFactory->Release();
+    return hr;
+}
+
+STDAPI DllRegisterServer()
+{
+    return RegisterComponent();
+}
+
+STDAPI DllUnregisterServer()
+{
+    return UnregisterComponent();
+}

@@ -1,0 +1,175 @@
+#include "component/input_method.h"
+
+#include "component/module.h"
+#include "pad/pad_window.h"
+#include "settings/options_dialog.h"
+
+const WCHAR PAD_WINDOW_CLASS[] = L"VardekoWndClass";
+
+namespace
+{
+
+HIMAGELIST CreatePanelIcon(int nWidth, const WCHAR* pszImage, const WCHAR* pszMask)
+{
+    HIMAGELIST himl = ImageList_Create(nWidth, 16, ILC_MASK, 1, 0);
+    HBITMAP hbmImage = LoadBitmapW(g_hInstance, pszImage);
+    HBITMAP hbmMask = LoadBitmapW(g_hInstance, pszMask);
+    ImageList_Add(himl, hbmImage, hbmMask);
+    DeleteObject(hbmImage);
+    DeleteObject(hbmMask);
+    return himl;
+}
+
+// Releases what a Select made, so that a failed or finished selection leaves nothing behind
+// that the next Select trips over.
+void DestroyIcons(HIMAGELIST* phimlNarrow, HIMAGELIST* phimlWide)
+{
+    if (*phimlNarrow != nullptr)
+        ImageList_Destroy(*phimlNarrow);
+    if (*phimlWide != nullptr)
+        ImageList_Destroy(*phimlWide);
+    *phimlNarrow = nullptr;
+    *phimlWide = nullptr;
+}
+
+} // namespace
+
+InputMethod::InputMethod()
+    : m_lRefCount(1), m_hwndPad(nullptr), m_himlWide(nullptr), m_himlNarrow(nullptr)
+{
+    ++g_lObjectCount;
+}
+
+InputMethod::~InputMethod()
+{
+    --g_lObjectCount;
+}
+
+HRESULT InputMethod::QueryInterface(REFIID riid, void** ppv)
+{
+    if (ppv == nullptr)
+        return E_POINTER;
+    if (IsEqualIID(riid, IID_IUnknown) || IsEqualIID(riid, IID_IInputMethod))
+    {
+        *ppv = static_cast<IInputMethod*>(this);
+        AddRef();
+        return S_OK;
+    }
+    *ppv = nullptr;
+    return E_NOINTERFACE;
+}
+
+ULONG InputMethod::AddRef()
+{
+    return InterlockedIncrement(&m_lRefCount);
+}
+
+ULONG InputMethod::Release()
+{
+    LONG lCount = InterlockedDecrement(&m_lRefCount);
+    if (lCount == 0)
+        delete this;
+    return lCount;
+}
+
+HRESULT InputMethod::Select(HWND hwndSip)
+{
+    if (m_hwndPad != nullptr && IsWindow(m_hwndPad))
+        return E_FAIL; // already selected: the class is still registered
+    DestroyIcons(&m_himlNarrow, &m_himlWide);
+    m_hwndPad = nullptr;
+    m_himlNarrow = CreatePanelIcon(16, L"NarrowBmp", L"NarrowMask");
+    m_himlWide = CreatePanelIcon(32, L"WideBmp", L"WideMask");
+
+    WNDCLASSW wc = {};
+    wc.style = CS_DBLCLKS;
+    wc.lpfnWndProc = PadWndProc;
+    wc.hInstance = g_hInstance;
+    wc.hbrBackground = static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH));
+    wc.lpszClassName = PAD_WINDOW_CLASS;
+    if (RegisterClassW(&wc) == 0)
+    {
+        DestroyIcons(&m_himlNarrow, &m_himlWide);
+        return E_FAIL;
+    }
+
+    RECT rc;
+    GetClientRect(hwndSip, &rc);
+    m_hwndPad = CreateWindowExW(0, PAD_WINDOW_CLASS, L"", WS_CHILD | WS_VISIBLE | WS_BORDER,
+                                rc.left, rc.top, rc.right - rc.left, rc.bottom - rc.top, hwndSip,
+                                reinterpret_cast<HMENU>(static_cast<INT_PTR>(PAD_WINDOW_ID)),
+                                g_hInstance, nullptr);
+    if (m_hwndPad == nullptr || !IsWindow(m_hwndPad))
+    {
+        m_hwndPad = nullptr;
+        UnregisterClassW(PAD_WINDOW_CLASS, g_hInstance);
+        DestroyIcons(&m_himlNarrow, &m_himlWide);
+        return E_FAIL;
+    }
+    return S_OK;
+}
+
+HRESULT InputMethod::Deselect()
+{
+    if (m_hwndPad != nullptr)
+        DestroyWindow(m_hwndPad);
+    m_hwndPad = nullptr;
+    UnregisterClassW(PAD_WINDOW_CLASS, g_hInstance);
+    DestroyIcons(&m_himlNarrow, &m_himlWide);
+    return S_OK;
+}
+
+HRESULT InputMethod::Showing()
+{
+    return S_OK;
+}
+
+HRESULT InputMethod::Hiding()
+{
+    return S_OK;
+}
+
+HRESULT InputMethod::GetInfo(IMINFO* pimi)
+{
+    if (pimi == nullptr)
+        return E_POINTER;
+    pimi->cbSize = IMINFO_SIZE;
+    pimi->hImageNarrow = m_himlNarrow;
+    pimi->hImageWide = m_himlWide;
+    pimi->iNarrow = 0;
+    pimi->iWide = 0;
+    pimi->fdwFlags = SIPF_DOCKED;
+    pimi->rcSipRect = IMINFO_SIP_RECT;
+    return S_OK;
+}
+
+HRESULT InputMethod::ReceiveSipInfo(SIPINFO* psi)
+{
+    if (m_hwndPad != nullptr)
+        SendMessageW(m_hwndPad, WM_PAD_IMINFO, PAD_IMINFO_RESIZE, reinterpret_cast<LPARAM>(psi));
+    return S_OK;
+}
+
+HRESULT InputMethod::RegisterCallback(IIMCallback* pCallback)
+{
+    if (m_hwndPad != nullptr)
+        PostMessageW(m_hwndPad, WM_PAD_IMINFO, PAD_IMINFO_CALLBACK,
+                     reinterpret_cast<LPARAM>(pCallback));
+    return S_OK;
+}
+
+HRESULT InputMethod::GetImData(DWORD, void*)
+{
+    return E_FAIL;
+}
+
+HRESULT InputMethod::SetImData(DWORD, void*)
+{
+    return S_OK;
+}
+
+HRESULT InputMethod::UserOptionsDlg(HWND hwndParent)
+{
+    RunOptionsDialog(hwndParent);
+    return S_OK;
+}

@@ -1,0 +1,12 @@
+#include "component/module.h"
+
+HINSTANCE g_hInstance = nullptr;
+LONG g_lObjectCount = 0;
+
+const CLSID CLSID_Vardeko = {
+    0x3b9e5f12, 0x6a47, 0x41d0, {0x8c, 0x2e, 0x7d, 0x15, 0xa0, 0xb4, 0xe9, 0x63}};
+
+void BuildClsidKeyPath(WCHAR* pszPath)
+{
+    lstrcpynW(pszPath, VARDEKO_CLSID_KEY, REGISTRY_PATH_SIZE);
+}

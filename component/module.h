@@ -1,0 +1,20 @@
+#pragma once
+// Module-wide values of the component DLL.
+
+#include <windows.h>
+
+// The module instance: every resource, the window class and the pad window come from it.
+extern HINSTANCE g_hInstance;
+
+// Live InputMethod objects plus outstanding server locks; the module may unload at 0.
+extern LONG g_lObjectCount;
+
+extern const CLSID CLSID_Vardeko; // {3b9e5f12-6a47-41d0-8c2e-7d15a0b4e963}
+
+// The component's key under HKEY_CLASSES_ROOT holds its registration and its settings.
+#define VARDEKO_CLSID_TEXT L"{3b9e5f12-6a47-41d0-8c2e-7d15a0b4e963}"
+#define VARDEKO_CLSID_KEY L"CLSID\\" VARDEKO_CLSID_TEXT
+const int REGISTRY_PATH_SIZE = 128;
+
+// Builds the component's key path into a buffer of REGISTRY_PATH_SIZE characters.
+void BuildClsidKeyPath(WCHAR* pszPath);

@@ -1,0 +1,76 @@
+#include "component/registration.h"
+
+#include "component/module.h"
+
+namespace
+{
+
+const int MODULE_PATH_SIZE = 264;
+
+const WCHAR* const g_apszSubkeys[] = {L"InprocServer32", L"DefaultIcon", L"IsSIPInputMethod"};
+
+// Desktop Windows checks the access mask that Windows CE ignores: a key opened with none could
+// not take the values written into it.
+LONG CreateKey(HKEY hkeyParent, const WCHAR* pszPath, HKEY* phkey)
+{
+    WCHAR szClass[] = L"";
+    return RegCreateKeyExW(hkeyParent, pszPath, 0, szClass, 0, KEY_ALL_ACCESS, nullptr, phkey,
+                           nullptr);
+}
+
+// Writes a REG_SZ with its terminating zero counted in the size.
+void SetDefaultText(HKEY hkey, const WCHAR* pszText)
+{
+    RegSetValueExW(hkey, nullptr, 0, REG_SZ, reinterpret_cast<const BYTE*>(pszText),
+                   (lstrlenW(pszText) + 1) * sizeof(WCHAR));
+}
+
+void SetSubkeyDefaultText(HKEY hkeyParent, const WCHAR* pszSubkey, const WCHAR* pszText)
+{
+    HKEY hkey = nullptr;
+    if (CreateKey(hkeyParent, pszSubkey, &hkey) != ERROR_SUCCESS)
+        return;
+    SetDefaultText(hkey, pszText);
+    RegCloseKey(hkey);
+}
+
+} // namespace
+
+HRESULT RegisterComponent()
+{
+    WCHAR szModule[MODULE_PATH_SIZE];
+    DWORD cchModule = GetModuleFileNameW(g_hInstance, szModule, MODULE_PATH_SIZE);
+    // ",0" must fit behind the path, and a cut path names no module.
+    if (cchModule == 0 || cchModule + 3 > MODULE_PATH_SIZE)
+        return E_FAIL;
+
+    WCHAR szPath[REGISTRY_PATH_SIZE];
+    BuildClsidKeyPath(szPath);
+    HKEY hkey = nullptr;
+    if (CreateKey(HKEY_CLASSES_ROOT, szPath, &hkey) != ERROR_SUCCESS)
+        return E_FAIL;
+    SetDefaultText(hkey, L"Vardeko");
+    SetSubkeyDefaultText(hkey, g_apszSubkeys[0], szModule);
+    WCHAR szIcon[MODULE_PATH_SIZE];
+    lstrcpyW(szIcon, szModule);
+    lstrcatW(szIcon, L",0");
+    SetSubkeyDefaultText(hkey, g_apszSubkeys[1], szIcon);
+    SetSubkeyDefaultText(hkey, g_apszSubkeys[2], L"1");
+    RegCloseKey(hkey);
+    return S_OK;
+}
+
+HRESULT UnregisterComponent()
+{
+    WCHAR szPath[REGISTRY_PATH_SIZE];
+    BuildClsidKeyPath(szPath);
+    // RegDeleteKeyW removes only a key without subkeys; the settings values go with the key.
+    HKEY hkey = nullptr;
+    if (RegOpenKeyExW(HKEY_CLASSES_ROOT, szPath, 0, KEY_ALL_ACCESS, &hkey) == ERROR_SUCCESS)
+    {
+        for (const WCHAR* pszSubkey : g_apszSubkeys)
+            RegDeleteKeyW(hkey, pszSubkey);
+        RegCloseKey(hkey);
+    }
+    return RegDeleteKeyW(HKEY_CLASSES_ROOT, szPath) == ERROR_SUCCESS ? S_OK : E_FAIL;
+}

@@ -1,0 +1,33 @@
+#pragma once
+// The keypad's one global record: what the user has chosen and what the pad shows.
+
+#include "platform/sip.h"
+
+#include <windows.h>
+
+const int PAD_DISPLAY_CHARS = 128; // szDisplay holds this many characters and a terminator
+
+struct PadState
+{
+    int nPadType; // PAD_SCIENTIFIC or PAD_PROGRAMMER; also the calculator's number mode
+    BOOL bInv;
+    BOOL bHyp;
+    int nRadix;
+    BOOL bDirect;
+    int nPressedKey; // key index held under the pen, or NO_KEY
+    WCHAR szDisplay[PAD_DISPLAY_CHARS + 1];
+    RECT rcDisplay; // constant
+    HWND hwndPad;
+    BOOL bEquelToInput;
+    BOOL bInputToClear;
+    BOOL bDirectInEx;
+    BOOL bDirectOutEx;
+};
+
+extern PadState g_PadState;
+
+// The pad window's own record, kept in its user data slot.
+struct PadWindowData
+{
+    IIMCallback* m_pCallback; // borrowed from the host: no reference is held
+};

@@ -1,0 +1,17 @@
+#pragma once
+// All drawing of the pad window. Bitmaps come from the module's resources at each operation and
+// are deleted before it returns, so the pad holds no GDI object between messages. An operation
+// given no device context takes the pad window's and releases it again.
+
+#include <windows.h>
+
+// WM_PAINT: the pad, its overlay or radix mark, then the direct row or the display text.
+LRESULT OnPaint(HWND hwnd);
+
+// Inverts the whole rectangle of key nKey (a key index); inverting twice restores it.
+void InvertKey(int nKey, HDC hdc);
+
+void DrawDisplayText(HDC hdc);
+
+// Redraws the radix keys of the programmer pad from its artwork and marks the current radix.
+void DrawRadixIndicator(HDC hdc);

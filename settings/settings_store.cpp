@@ -1,0 +1,113 @@
+#include "settings/settings_store.h"
+
+#include "component/module.h"
+#include "pad/layout.h"
+#include "pad/pad_state.h"
+
+namespace
+{
+
+// A flag is on only when its stored number is exactly 1.
+BOOL LoadFlag(const WCHAR* pszPath, const WCHAR* pszName)
+{
+    DWORD dwValue = 0;
+    return ReadSettingDword(HKEY_CLASSES_ROOT, pszPath, pszName, &dwValue) == ERROR_SUCCESS &&
+           dwValue == 1;
+}
+
+void SaveFlag(const WCHAR* pszPath, const WCHAR* pszName, BOOL bValue)
+{
+    WriteSettingDword(HKEY_CLASSES_ROOT, pszPath, pszName, bValue ? 1 : 0);
+}
+
+// A stored number outside the tables' range would index past them; such a value is taken as 0,
+// which the next save stores.
+int LoadIndex(const WCHAR* pszPath, const WCHAR* pszName, int nCount)
+{
+    DWORD dwValue = 0;
+    if (ReadSettingDword(HKEY_CLASSES_ROOT, pszPath, pszName, &dwValue) != ERROR_SUCCESS ||
+        dwValue >= static_cast<DWORD>(nCount))
+        return 0;
+    return static_cast<int>(dwValue);
+}
+
+} // namespace
+
+LONG ReadSettingDword(HKEY hkeyRoot, const WCHAR* pszPath, const WCHAR* pszName, DWORD* pdwValue)
+{
+    *pdwValue = 0;
+    HKEY hkey = nullptr;
+    LONG lResult = RegOpenKeyExW(hkeyRoot, pszPath, 0, KEY_ALL_ACCESS, &hkey);
+    if (lResult != ERROR_SUCCESS)
+        return lResult;
+    DWORD dwType = 0;
+    DWORD cbData = sizeof(DWORD);
+    lResult = RegQueryValueExW(hkey, pszName, nullptr, &dwType, reinterpret_cast<BYTE*>(pdwValue),
+                               &cbData);
+    RegCloseKey(hkey);
+    if (lResult != ERROR_SUCCESS)
+        *pdwValue = 0; // a value too long for the buffer may have left part of itself there
+    return lResult;
+}
+
+LONG WriteSettingDword(HKEY hkeyRoot, const WCHAR* pszPath, const WCHAR* pszName, DWORD dwValue)
+{
+    HKEY hkey = nullptr;
+    WCHAR szClass[] = L"";
+    LONG lResult =
+        RegCreateKeyExW(hkeyRoot, pszPath, 0, szClass, 0, KEY_ALL_ACCESS, nullptr, &hkey, nullptr);
+    if (lResult != ERROR_SUCCESS)
+        return lResult;
+    lResult = RegSetValueExW(hkey, pszName, 0, REG_DWORD, reinterpret_cast<const BYTE*>(&dwValue),
+                             sizeof(DWORD));
+    RegCloseKey(hkey);
+    return lResult;
+}
+
+void LoadPadSettings()
+{
+    g_PadState.nPadType = 0;
+    g_PadState.bInv = FALSE;
+    g_PadState.bHyp = FALSE;
+    g_PadState.nRadix = 0;
+    WCHAR szPath[REGISTRY_PATH_SIZE];
+    BuildClsidKeyPath(szPath);
+    g_PadState.nPadType = LoadIndex(szPath, L"PadType", PAD_COUNT);
+    g_PadState.bInv = LoadFlag(szPath, L"ModeInv");
+    g_PadState.bHyp = LoadFlag(szPath, L"ModeHyp");
+    g_PadState.nRadix = LoadIndex(szPath, L"Radix", RADIX_COUNT);
+}
+
+void SavePadSettings()
+{
+    WCHAR szPath[REGISTRY_PATH_SIZE];
+    BuildClsidKeyPath(szPath);
+    WriteSettingDword(HKEY_CLASSES_ROOT, szPath, L"PadType", g_PadState.nPadType);
+    SaveFlag(szPath, L"ModeInv", g_PadState.bInv);
+    SaveFlag(szPath, L"ModeHyp", g_PadState.bHyp);
+    WriteSettingDword(HKEY_CLASSES_ROOT, szPath, L"Radix", g_PadState.nRadix);
+}
+
+void LoadOptions()
+{
+    g_PadState.bEquelToInput = FALSE;
+    g_PadState.bInputToClear = FALSE;
+    g_PadState.bDirectInEx = FALSE;
+    g_PadState.bDirectOutEx = FALSE;
+    WCHAR szPath[REGISTRY_PATH_SIZE];
+    BuildClsidKeyPath(szPath);
+    g_PadState.bEquelToInput = LoadFlag(szPath, L"EquelToInput");
+    g_PadState.bInputToClear = LoadFlag(szPath, L"InputToClear");
+    g_PadState.bDirectInEx = LoadFlag(szPath, L"DirectInEx");
+    g_PadState.bDirectOutEx = LoadFlag(szPath, L"DirectOutEx");
+}
+
+void SaveOptions()
+{
+    WCHAR szPath[REGISTRY_PATH_SIZE];
+    BuildClsidKeyPath(szPath);
+    SaveFlag(szPath, L"EquelToInput", g_PadState.bEquelToInput);
+    SaveFlag(szPath, L"InputToClear", g_PadState.bInputToClear);
+    SaveFlag(szPath, L"DirectInEx", g_PadState.bDirectInEx);
+    SaveFlag(szPath, L"DirectOutEx", g_PadState.bDirectOutEx);
+}

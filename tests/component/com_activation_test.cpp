@@ -1,0 +1,200 @@
+// The built DLL as a host meets it: registered through its own export, created through the COM
+// runtime, driven in the host's order, and unloaded only when it allows.
+
+#include "platform/sip.h"
+
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include <string>
+#include <vector>
+
+namespace
+{
+
+const CLSID CLSID_Vardeko = {
+    0x3b9e5f12, 0x6a47, 0x41d0, {0x8c, 0x2e, 0x7d, 0x15, 0xa0, 0xb4, 0xe9, 0x63}};
+const CLSID CLSID_Other = {
+    0x3b9e5f12, 0x6a47, 0x41d0, {0x8c, 0x2e, 0x7d, 0x15, 0xa0, 0xb4, 0xe9, 0x64}};
+
+typedef HRESULT(STDAPICALLTYPE* DllFunction)();
+typedef HRESULT(STDAPICALLTYPE* GetClassObjectFunction)(REFCLSID, REFIID, void**);
+
+// The DLL as Wine sees the build tree: the Unix root is drive Z:.
+std::wstring DllPath()
+{
+    std::wstring s = L"Z:";
+    for (const char* p = VARDEKO_DLL_PATH; *p != 0; ++p)
+        s += *p == '/' ? L'\\' : static_cast<wchar_t>(*p);
+    return s;
+}
+
+HMODULE LoadedDll()
+{
+    return GetModuleHandleW(L"vardeko.dll");
+}
+
+template <typename T> T Export(const char* pszName)
+{
+    return reinterpret_cast<T>(reinterpret_cast<void*>(GetProcAddress(LoadedDll(), pszName)));
+}
+
+// Lets the COM runtime unload what it may: its delay has to pass between two calls.
+void FreeUnusedLibraries()
+{
+    CoFreeUnusedLibrariesEx(0, 0);
+    Sleep(20);
+    CoFreeUnusedLibrariesEx(0, 0);
+}
+
+class Recorder : public IIMCallback
+{
+  public:
+    HRESULT STDMETHODCALLTYPE QueryInterface(REFIID, void** ppv) override
+    {
+        *ppv = nullptr;
+        return E_NOINTERFACE;
+    }
+    ULONG STDMETHODCALLTYPE AddRef() override { return 2; }
+    ULONG STDMETHODCALLTYPE Release() override { return 1; }
+    HRESULT STDMETHODCALLTYPE SetImInfo(IMINFO*) override { return S_OK; }
+    HRESULT STDMETHODCALLTYPE SendVirtualKey(BYTE, DWORD) override { return S_OK; }
+    HRESULT STDMETHODCALLTYPE SendCharEvents(UINT, UINT, UINT, UINT*, UINT*) override
+    {
+        return S_OK;
+    }
+    HRESULT STDMETHODCALLTYPE SendString(BSTR psz, DWORD dwChars) override
+    {
+        texts.push_back(std::wstring(psz, dwChars));
+        return S_OK;
+    }
+    std::vector<std::wstring> texts;
+};
+
+void Tap(HWND hwndPad, int x, int y)
+{
+    SendMessageW(hwndPad, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(x, y));
+    SendMessageW(hwndPad, WM_LBUTTONUP, 0, MAKELPARAM(x, y));
+}
+
+} // namespace
+
+class ComActivationTest : public testing::Test
+{
+  protected:
+    static void SetUpTestSuite()
+    {
+        HMODULE hmod = LoadLibraryW(DllPath().c_str());
+        ASSERT_NE(nullptr, hmod);
+        DllFunction pfnRegister = reinterpret_cast<DllFunction>(
+            reinterpret_cast<void*>(GetProcAddress(hmod, "DllRegisterServer")));
+        ASSERT_EQ(S_OK, pfnRegister());
+        FreeLibrary(hmod);
+    }
+    void SetUp() override { ASSERT_EQ(S_OK, CoInitialize(nullptr)); }
+    void TearDown() override { CoUninitialize(); }
+};
+
+TEST_F(ComActivationTest, HostDrivesTheKeypadThroughTheComRuntime)
+{
+    ASSERT_EQ(nullptr, LoadedDll());
+    IInputMethod* pim = nullptr;
+    ASSERT_EQ(S_OK, CoCreateInstance(CLSID_Vardeko, nullptr, CLSCTX_INPROC_SERVER, IID_IInputMethod,
+                                     reinterpret_cast<void**>(&pim)));
+    ASSERT_NE(nullptr, LoadedDll());
+
+    RECT rc = {0, 0, 240, 80};
+    AdjustWindowRectEx(&rc, WS_POPUP, FALSE, 0);
+    HWND hwndSip =
+        CreateWindowExW(0, L"STATIC", L"", WS_POPUP | WS_VISIBLE, 0, 240, rc.right - rc.left,
+                        rc.bottom - rc.top, nullptr, nullptr, nullptr, nullptr);
+    ASSERT_EQ(S_OK, pim->Select(hwndSip));
+    IMINFO imi = {};
+    EXPECT_EQ(S_OK, pim->GetInfo(&imi));
+    EXPECT_EQ(SIPF_DOCKED, imi.fdwFlags);
+    SIPINFO si = {};
+    si.cbSize = sizeof(si);
+    EXPECT_EQ(S_OK, pim->ReceiveSipInfo(&si));
+    Recorder recorder;
+    EXPECT_EQ(S_OK, pim->RegisterCallback(&recorder));
+    MSG msg;
+    while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE))
+        DispatchMessageW(&msg);
+
+    HWND hwndPad = GetDlgItem(hwndSip, 10);
+    ASSERT_NE(nullptr, hwndPad);
+    Tap(hwndPad, 170, 67); // 2
+    Tap(hwndPad, 210, 50); // +
+    Tap(hwndPad, 189, 32); // 9
+    Tap(hwndPad, 219, 68); // =
+    Tap(hwndPad, 190, 11); // Input
+    ASSERT_EQ(1u, recorder.texts.size());
+    EXPECT_EQ(L"11", recorder.texts[0]);
+
+    EXPECT_EQ(S_OK, pim->Deselect());
+    EXPECT_FALSE(IsWindow(hwndPad));
+    DestroyWindow(hwndSip);
+
+    FreeUnusedLibraries();
+    EXPECT_NE(nullptr, LoadedDll()); // the object still lives
+    EXPECT_EQ(S_FALSE, Export<DllFunction>("DllCanUnloadNow")());
+    EXPECT_EQ(0u, pim->Release());
+    FreeUnusedLibraries();
+    EXPECT_EQ(nullptr, LoadedDll());
+}
+
+TEST_F(ComActivationTest, FactoriesAndServerLocks)
+{
+    IClassFactory* pFactory = nullptr;
+    ASSERT_EQ(S_OK, CoGetClassObject(CLSID_Vardeko, CLSCTX_INPROC_SERVER, nullptr,
+                                     IID_IClassFactory, reinterpret_cast<void**>(&pFactory)));
+    GetClassObjectFunction pfnGetClassObject = Export<GetClassObjectFunction>("DllGetClassObject");
+    void* pv = reinterpret_cast<void*>(1);
+    EXPECT_EQ(CLASS_E_CLASSNOTAVAILABLE, pfnGetClassObject(CLSID_Other, IID_IClassFactory, &pv));
+    EXPECT_EQ(reinterpret_cast<void*>(1), pv); // untouched
+    EXPECT_EQ(E_NOINTERFACE, pfnGetClassObject(CLSID_Vardeko, IID_IInputMethod, &pv));
+    EXPECT_EQ(nullptr, pv);
+    EXPECT_EQ(E_POINTER, pfnGetClassObject(CLSID_Vardeko, IID_IClassFactory, nullptr));
+    IUnknown* pUnknown = nullptr;
+    ASSERT_EQ(S_OK,
+              pfnGetClassObject(CLSID_Vardeko, IID_IUnknown, reinterpret_cast<void**>(&pUnknown)));
+    EXPECT_EQ(0u, pUnknown->Release()); // a new factory with a count of 1
+
+    // A factory alone does not keep the module; a lock does.
+    DllFunction pfnCanUnloadNow = Export<DllFunction>("DllCanUnloadNow");
+    EXPECT_EQ(S_OK, pfnCanUnloadNow());
+    EXPECT_EQ(S_OK, pFactory->LockServer(TRUE));
+    EXPECT_EQ(S_FALSE, pfnCanUnloadNow());
+    FreeUnusedLibraries();
+    EXPECT_NE(nullptr, LoadedDll());
+    EXPECT_EQ(S_OK, pFactory->LockServer(FALSE));
+    EXPECT_EQ(S_OK, pfnCanUnloadNow());
+    pFactory->Release();
+    FreeUnusedLibraries();
+    EXPECT_EQ(nullptr, LoadedDll());
+}
+
+TEST_F(ComActivationTest, ExportsExactlyTheFourFunctionsByNameAndOrdinal)
+{
+    HMODULE hmod = LoadLibraryExW(DllPath().c_str(), nullptr, DONT_RESOLVE_DLL_REFERENCES);
+    ASSERT_NE(nullptr, hmod);
+    const BYTE* pBase = reinterpret_cast<const BYTE*>(hmod);
+    const IMAGE_NT_HEADERS* pnt = reinterpret_cast<const IMAGE_NT_HEADERS*>(
+        pBase + reinterpret_cast<const IMAGE_DOS_HEADER*>(pBase)->e_lfanew);
+    const IMAGE_DATA_DIRECTORY& dir =
+        pnt->OptionalHeader.DataDirectory[IMAGE_DIRECTORY_ENTRY_EXPORT];
+    const IMAGE_EXPORT_DIRECTORY* pexp =
+        reinterpret_cast<const IMAGE_EXPORT_DIRECTORY*>(pBase + dir.VirtualAddress);
+    const char* apszExpected[] = {"DllCanUnloadNow", "DllGetClassObject", "DllRegisterServer",
+                                  "DllUnregisterServer"};
+    ASSERT_EQ(4u, pexp->NumberOfNames);
+    ASSERT_EQ(4u, pexp->NumberOfFunctions);
+    const DWORD* pNames = reinterpret_cast<const DWORD*>(pBase + pexp->AddressOfNames);
+    const WORD* pOrdinals = reinterpret_cast<const WORD*>(pBase + pexp->AddressOfNameOrdinals);
+    for (DWORD i = 0; i < 4; ++i)
+    {
+        EXPECT_STREQ(apszExpected[i], reinterpret_cast<const char*>(pBase + pNames[i]));
+        EXPECT_EQ(i + 1, pOrdinals[i] + pexp->Base);
+    }
+    FreeLibrary(hmod);
+}

@@ -1,0 +1,241 @@
+// The input method object and its class factory, linked into the test program: the host's calls
+// in the host's order, reference counts and the module's object count.
+
+#include "component/class_factory.h"
+#include "component/input_method.h"
+#include "component/module.h"
+#include "pad/pad_state.h"
+#include "tests/keypad/test_host.h"
+
+#include <commctrl.h>
+
+namespace
+{
+
+const IID IID_Unrelated = {0x12345678, 0x1234, 0x1234, {1, 2, 3, 4, 5, 6, 7, 8}};
+
+// A SIP window of the given client size, as the host owns it.
+HWND CreateSipWindow(int nWidth, int nHeight)
+{
+    RECT rc = {0, 0, nWidth, nHeight};
+    AdjustWindowRectEx(&rc, WS_POPUP | WS_BORDER, FALSE, 0);
+    return CreateWindowExW(0, L"STATIC", L"", WS_POPUP | WS_BORDER | WS_VISIBLE, 50, 50,
+                           rc.right - rc.left, rc.bottom - rc.top, nullptr, nullptr, nullptr,
+                           nullptr);
+}
+
+IInputMethod* CreateObject()
+{
+    IClassFactory* pFactory = new ClassFactory;
+    void* pv = nullptr;
+    EXPECT_EQ(S_OK, pFactory->CreateInstance(nullptr, IID_IInputMethod, &pv));
+    pFactory->Release();
+    return static_cast<IInputMethod*>(pv);
+}
+
+void Pump()
+{
+    MSG msg;
+    while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE))
+        DispatchMessageW(&msg);
+}
+
+HWND PadOf(HWND hwndSip)
+{
+    return GetDlgItem(hwndSip, PAD_WINDOW_ID);
+}
+
+} // namespace
+
+class InputMethodTest : public testing::Test
+{
+  protected:
+    void SetUp() override
+    {
+        ClearSettingsStore();
+        hwndSip = CreateSipWindow(240, 80);
+        lObjectsBefore = g_lObjectCount;
+        pim = CreateObject();
+    }
+    void TearDown() override
+    {
+        if (pim != nullptr)
+        {
+            pim->Deselect();
+            EXPECT_EQ(0u, pim->Release());
+        }
+        EXPECT_EQ(lObjectsBefore, g_lObjectCount);
+        DestroyWindow(hwndSip);
+    }
+
+    HWND hwndSip = nullptr;
+    LONG lObjectsBefore = 0;
+    IInputMethod* pim = nullptr;
+};
+
+TEST_F(InputMethodTest, QueryInterfaceAnswersForItsTwoInterfacesOnly)
+{
+    EXPECT_EQ(lObjectsBefore + 1, g_lObjectCount);
+    void* pv = reinterpret_cast<void*>(1);
+    EXPECT_EQ(E_NOINTERFACE, pim->QueryInterface(IID_IClassFactory, &pv));
+    EXPECT_EQ(nullptr, pv);
+    EXPECT_EQ(E_POINTER, pim->QueryInterface(IID_IUnknown, nullptr));
+    EXPECT_EQ(S_OK, pim->QueryInterface(IID_IUnknown, &pv));
+    EXPECT_EQ(static_cast<void*>(pim), pv);
+    EXPECT_EQ(S_OK, pim->QueryInterface(IID_IInputMethod, &pv));
+    EXPECT_EQ(static_cast<void*>(pim), pv);
+    EXPECT_EQ(4u, pim->AddRef());
+    EXPECT_EQ(3u, pim->Release());
+    EXPECT_EQ(2u, pim->Release());
+    EXPECT_EQ(1u, pim->Release());
+}
+
+TEST_F(InputMethodTest, HostSequenceSelectsSizesRegistersAndDeselects)
+{
+    ASSERT_EQ(S_OK, pim->Select(hwndSip));
+    HWND hwndPad = PadOf(hwndSip);
+    ASSERT_NE(nullptr, hwndPad);
+    EXPECT_EQ(WS_CHILD | WS_VISIBLE | WS_BORDER,
+              GetWindowLongW(hwndPad, GWL_STYLE) & (WS_CHILD | WS_VISIBLE | WS_BORDER | WS_POPUP));
+    WCHAR szClass[64];
+    GetClassNameW(hwndPad, szClass, 64);
+    EXPECT_STREQ(L"VardekoWndClass", szClass);
+    WNDCLASSW wc;
+    ASSERT_TRUE(GetClassInfoW(g_hInstance, L"VardekoWndClass", &wc));
+    EXPECT_EQ(static_cast<UINT>(CS_DBLCLKS), wc.style);
+    EXPECT_EQ(GetStockObject(WHITE_BRUSH), wc.hbrBackground);
+
+    IMINFO imi;
+    memset(&imi, 0xCC, sizeof(imi));
+    EXPECT_EQ(S_OK, pim->GetInfo(&imi));
+    EXPECT_EQ(40u, imi.cbSize);
+    EXPECT_EQ(SIPF_DOCKED, imi.fdwFlags);
+    EXPECT_EQ(0, imi.iNarrow);
+    EXPECT_EQ(0, imi.iWide);
+    EXPECT_EQ(0, imi.rcSipRect.left);
+    EXPECT_EQ(0, imi.rcSipRect.top);
+    EXPECT_EQ(200, imi.rcSipRect.right);
+    EXPECT_EQ(100, imi.rcSipRect.bottom);
+    int cx = 0, cy = 0;
+    EXPECT_TRUE(ImageList_GetIconSize(static_cast<HIMAGELIST>(imi.hImageNarrow), &cx, &cy));
+    EXPECT_EQ(16, cx);
+    EXPECT_EQ(1, ImageList_GetImageCount(static_cast<HIMAGELIST>(imi.hImageNarrow)));
+    EXPECT_TRUE(ImageList_GetIconSize(static_cast<HIMAGELIST>(imi.hImageWide), &cx, &cy));
+    EXPECT_EQ(32, cx);
+    EXPECT_EQ(16, cy);
+
+    // The panel grows: ReceiveSipInfo makes the pad fill it again, whatever SIPINFO holds.
+    SetWindowPos(hwndSip, nullptr, 0, 0, 300, 120, SWP_NOMOVE | SWP_NOZORDER);
+    SIPINFO si;
+    memset(&si, 0x5A, sizeof(si));
+    EXPECT_EQ(S_OK, pim->ReceiveSipInfo(&si));
+    RECT rcSip, rcPad;
+    GetClientRect(hwndSip, &rcSip);
+    GetWindowRect(hwndPad, &rcPad);
+    MapWindowPoints(HWND_DESKTOP, hwndSip, reinterpret_cast<POINT*>(&rcPad), 2);
+    EXPECT_EQ(0, rcPad.left);
+    EXPECT_EQ(0, rcPad.top);
+    EXPECT_EQ(rcSip.right, rcPad.right);
+    EXPECT_EQ(rcSip.bottom, rcPad.bottom);
+
+    RecordingCallback recorder;
+    EXPECT_EQ(S_OK, pim->RegisterCallback(&recorder));
+    Pump();                                   // the callback arrives by a posted message
+    POINT pt = KeyCentre(PAD_SCIENTIFIC, 18); // 2
+    SendMessageW(hwndPad, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(pt.x, pt.y));
+    SendMessageW(hwndPad, WM_LBUTTONUP, 0, MAKELPARAM(pt.x, pt.y));
+    pt = KeyCentre(PAD_SCIENTIFIC, 7); // Input
+    SendMessageW(hwndPad, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(pt.x, pt.y));
+    SendMessageW(hwndPad, WM_LBUTTONUP, 0, MAKELPARAM(pt.x, pt.y));
+    EXPECT_EQ(CallLog({"SendString \"2\" 1"}), recorder.calls);
+    EXPECT_EQ(1, recorder.lRefCount); // borrowed, never AddRef'd
+
+    EXPECT_EQ(S_OK, pim->Showing());
+    EXPECT_EQ(S_OK, pim->Hiding());
+    EXPECT_EQ(E_FAIL, pim->GetImData(4, &si));
+    EXPECT_EQ(S_OK, pim->SetImData(0, nullptr));
+
+    EXPECT_EQ(S_OK, pim->Deselect());
+    EXPECT_FALSE(IsWindow(hwndPad));
+    EXPECT_FALSE(GetClassInfoW(g_hInstance, L"VardekoWndClass", &wc));
+    EXPECT_EQ(0, StoredSetting(L"PadType")); // the pad state was saved with the window
+}
+
+TEST_F(InputMethodTest, SecondSelectWithoutDeselectFailsAndKeepsTheFirst)
+{
+    ASSERT_EQ(S_OK, pim->Select(hwndSip));
+    HWND hwndPad = PadOf(hwndSip);
+    EXPECT_EQ(E_FAIL, pim->Select(hwndSip));
+    EXPECT_TRUE(IsWindow(hwndPad));
+    IMINFO imi = {};
+    pim->GetInfo(&imi);
+    EXPECT_EQ(1, ImageList_GetImageCount(static_cast<HIMAGELIST>(imi.hImageNarrow)));
+
+    IInputMethod* pOther = CreateObject(); // another object cannot register the class either
+    HWND hwndOtherSip = CreateSipWindow(240, 80);
+    EXPECT_EQ(E_FAIL, pOther->Select(hwndOtherSip));
+    EXPECT_EQ(nullptr, PadOf(hwndOtherSip));
+    EXPECT_EQ(S_OK, pOther->Deselect());
+    EXPECT_EQ(0u, pOther->Release());
+    DestroyWindow(hwndOtherSip);
+    EXPECT_TRUE(IsWindow(hwndPad));
+
+    EXPECT_EQ(S_OK, pim->Deselect());
+    EXPECT_EQ(S_OK, pim->Select(hwndSip)); // selectable again
+    EXPECT_NE(nullptr, PadOf(hwndSip));
+}
+
+TEST_F(InputMethodTest, CallsBeforeSelectDoNoHarm)
+{
+    RecordingCallback recorder;
+    SIPINFO si = {};
+    EXPECT_EQ(S_OK, pim->ReceiveSipInfo(&si));
+    EXPECT_EQ(S_OK, pim->RegisterCallback(&recorder));
+    EXPECT_EQ(S_OK, pim->Deselect());
+    Pump();
+    EXPECT_EQ(S_OK, pim->Select(hwndSip));
+    EXPECT_EQ(E_POINTER, pim->GetInfo(nullptr));
+}
+
+TEST_F(InputMethodTest, PadStateSavedOnDeselectIsFoundOnTheNextSelect)
+{
+    ASSERT_EQ(S_OK, pim->Select(hwndSip));
+    POINT pt = KeyCentre(PAD_SCIENTIFIC, 34); // pad switch
+    SendMessageW(PadOf(hwndSip), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(pt.x, pt.y));
+    SendMessageW(PadOf(hwndSip), WM_LBUTTONUP, 0, MAKELPARAM(pt.x, pt.y));
+    pim->Deselect();
+    g_PadState.nPadType = PAD_SCIENTIFIC;
+    ASSERT_EQ(S_OK, pim->Select(hwndSip));
+    EXPECT_EQ(PAD_PROGRAMMER, g_PadState.nPadType);
+}
+
+TEST(ClassFactoryTest, CreateInstanceChecksAggregationFirstAndClearsTheOutPointer)
+{
+    LONG lBefore = g_lObjectCount;
+    ClassFactory* pFactory = new ClassFactory;
+    IUnknown* pOuter = reinterpret_cast<IUnknown*>(pFactory);
+    void* pv = reinterpret_cast<void*>(1);
+    EXPECT_EQ(CLASS_E_NOAGGREGATION, pFactory->CreateInstance(pOuter, IID_Unrelated, &pv));
+    EXPECT_EQ(nullptr, pv);
+    pv = reinterpret_cast<void*>(1);
+    EXPECT_EQ(E_NOINTERFACE, pFactory->CreateInstance(nullptr, IID_IClassFactory, &pv));
+    EXPECT_EQ(nullptr, pv);
+    EXPECT_EQ(lBefore, g_lObjectCount); // no object was made
+    EXPECT_EQ(E_POINTER, pFactory->CreateInstance(nullptr, IID_IInputMethod, nullptr));
+
+    EXPECT_EQ(S_OK, pFactory->CreateInstance(nullptr, IID_IUnknown, &pv));
+    EXPECT_EQ(lBefore + 1, g_lObjectCount);
+    EXPECT_EQ(0u, static_cast<IUnknown*>(pv)->Release()); // the caller held the only reference
+    EXPECT_EQ(lBefore, g_lObjectCount);
+
+    EXPECT_EQ(S_OK, pFactory->LockServer(TRUE));
+    EXPECT_EQ(lBefore + 1, g_lObjectCount);
+    EXPECT_EQ(S_OK, pFactory->LockServer(FALSE));
+    EXPECT_EQ(lBefore, g_lObjectCount);
+
+    EXPECT_EQ(E_NOINTERFACE, pFactory->QueryInterface(IID_IInputMethod, &pv));
+    EXPECT_EQ(nullptr, pv);
+    EXPECT_EQ(S_OK, pFactory->QueryInterface(IID_IClassFactory, &pv));
+    EXPECT_EQ(1u, pFactory->Release());
+    EXPECT_EQ(0u, pFactory->Release());
+}

@@ -1,0 +1,307 @@
+// The options dialog opened through UserOptionsDlg, driven from a timer inside its modal loop as
+// a user would: found while it runs, checked against its template, ticked, confirmed or cancelled.
+
+#include "component/input_method.h"
+#include "component/module.h"
+#include "pad/pad_state.h"
+#include "resources/resource.h"
+#include "settings/settings_store.h"
+#include "tests/keypad/test_host.h"
+
+#include <functional>
+
+namespace
+{
+
+struct ControlSpec
+{
+    int nId;
+    const wchar_t* pszClass;
+    LONG lStyle;
+    RECT rcUnits; // left, top, right, bottom in dialog units
+    const wchar_t* pszText;
+};
+
+const ControlSpec g_aControls[] = {
+    {IDC_EQUELTOINPUT,
+     L"Button",
+     0x50010003,
+     {7, 7, 90, 17},
+     L"'=' \xFF83\xFF9E\xFF70\xFF80\x3092\xFF72\xFF9D\xFF8C\xFF9F\xFF6F\xFF84\x3059\x308B"},
+    {IDC_INPUTTOCLEAR,
+     L"Button",
+     0x50010003,
+     {7, 22, 124, 32},
+     L"\xFF72\xFF9D\xFF8C\xFF9F\xFF6F\xFF84\x5F8C\xFF83\xFF9E\xFF70\xFF80\x3092\xFF75\xFF70\xFF99"
+     L"\xFF78\xFF98\xFF71\xFF08"
+     L"AC\xFF09\x3059\x308B"},
+    {IDC_DIRECTINEX,
+     L"Button",
+     0x50010003,
+     {7, 37, 124, 47},
+     L"\x6F14\x7B97\x7D50\x679C\xFF73\xFF72\xFF9D\xFF84\xFF9E\xFF73\xFF65\xFF80\xFF6F\xFF8C\xFF9F"
+     L"\x3067\xFF80\xFF9E\xFF72\xFF9A\xFF78\xFF84\xFF93\xFF70\xFF84\xFF9E"},
+    {IDC_DIRECTOUTEX,
+     L"Button",
+     0x50010003,
+     {7, 52, 124, 62},
+     L"\xFF80\xFF9E\xFF72\xFF9A\xFF78\xFF84\xFF93\xFF70\xFF84\xFF9E\x304B\x3089\x7121\x52B9\xFF8E"
+     L"\xFF9E\xFF80\xFF9D\x3067\x306C\x3051\x308B"},
+};
+
+// Runs pfnAct on the dialog from a timer of this thread, inside the dialog's modal loop.
+std::function<void(HWND)> g_fnAct;
+HWND g_hwndFound;
+
+BOOL CALLBACK FindDialog(HWND hwnd, LPARAM)
+{
+    WCHAR szClass[16];
+    GetClassNameW(hwnd, szClass, 16);
+    if (lstrcmpW(szClass, L"#32770") == 0 && IsWindowVisible(hwnd))
+    {
+        g_hwndFound = hwnd;
+        return FALSE;
+    }
+    return TRUE;
+}
+
+void CALLBACK OnTimer(HWND, UINT, UINT_PTR idTimer, DWORD)
+{
+    g_hwndFound = nullptr;
+    EnumThreadWindows(GetCurrentThreadId(), FindDialog, 0);
+    if (g_hwndFound == nullptr)
+        return; // not up yet
+    KillTimer(nullptr, idTimer);
+    g_fnAct(g_hwndFound);
+}
+
+// Opens the dialog through the input method object and lets act drive it to its end.
+void RunDialog(HWND hwndOwner, std::function<void(HWND)> act)
+{
+    g_fnAct = std::move(act);
+    g_hwndFound = nullptr;
+    UINT_PTR idTimer = SetTimer(nullptr, 0, 50, OnTimer);
+    InputMethod* pim = new InputMethod;
+    EXPECT_EQ(S_OK, pim->UserOptionsDlg(hwndOwner));
+    pim->Release();
+    KillTimer(nullptr, idTimer);
+    ASSERT_NE(nullptr, g_hwndFound) << "the dialog never appeared";
+}
+
+bool IsChecked(HWND hwndDlg, int nId)
+{
+    return SendDlgItemMessageW(hwndDlg, nId, BM_GETCHECK, 0, 0) == BST_CHECKED;
+}
+
+void Click(HWND hwndDlg, int nId)
+{
+    SendDlgItemMessageW(hwndDlg, nId, BM_CLICK, 0, 0);
+}
+
+void PressKey(HWND hwndDlg, WPARAM vk)
+{
+    HWND hwndFocus = GetFocus();
+    PostMessageW(hwndFocus != nullptr ? hwndFocus : hwndDlg, WM_KEYDOWN, vk, 0);
+}
+
+HWND CreateOwner(int x, int y, int nWidth, int nHeight)
+{
+    return CreateWindowExW(0, L"STATIC", L"owner", WS_POPUP | WS_VISIBLE, x, y, nWidth, nHeight,
+                           nullptr, nullptr, nullptr, nullptr);
+}
+
+} // namespace
+
+class OptionsDialogTest : public testing::Test
+{
+  protected:
+    void SetUp() override { ClearSettingsStore(); }
+};
+
+TEST_F(OptionsDialogTest, ControlsFollowTheTemplate)
+{
+    RunDialog(nullptr, [](HWND hwndDlg) {
+        DWORD dwStyle = static_cast<DWORD>(GetWindowLongW(hwndDlg, GWL_STYLE));
+        EXPECT_EQ(0x80C800C0u, dwStyle & 0x80C800C0u);
+        WCHAR szText[64];
+        GetWindowTextW(hwndDlg, szText, 64);
+        EXPECT_STREQ(L"Vardeko\x306E\xFF75\xFF8C\xFF9F\xFF7C\xFF6E\xFF9D", szText);
+        RECT rcWindow;
+        GetWindowRect(hwndDlg, &rcWindow);
+        EXPECT_EQ(0, rcWindow.left); // no owner: the template's position
+        EXPECT_EQ(0, rcWindow.top);
+
+        for (const ControlSpec& spec : g_aControls)
+        {
+            HWND hwndControl = GetDlgItem(hwndDlg, spec.nId);
+            ASSERT_NE(nullptr, hwndControl) << spec.nId;
+            WCHAR szClass[32];
+            GetClassNameW(hwndControl, szClass, 32);
+            EXPECT_STREQ(spec.pszClass, szClass);
+            EXPECT_EQ(spec.lStyle, GetWindowLongW(hwndControl, GWL_STYLE));
+            RECT rcExpected = spec.rcUnits;
+            MapDialogRect(hwndDlg, &rcExpected);
+            RECT rc;
+            GetWindowRect(hwndControl, &rc);
+            MapWindowPoints(HWND_DESKTOP, hwndDlg, reinterpret_cast<POINT*>(&rc), 2);
+            EXPECT_EQ(rcExpected.left, rc.left) << spec.nId;
+            EXPECT_EQ(rcExpected.top, rc.top) << spec.nId;
+            EXPECT_EQ(rcExpected.right, rc.right) << spec.nId;
+            EXPECT_EQ(rcExpected.bottom, rc.bottom) << spec.nId;
+            GetWindowTextW(hwndControl, szText, 64);
+            EXPECT_STREQ(spec.pszText, szText);
+        }
+        // After the four boxes: the version line, the free line and the etched rule, in the
+        // template's order, which is also the tab order.
+        HWND hwnd = GetWindow(GetDlgItem(hwndDlg, IDC_INPUTTOCLEAR), GW_HWNDNEXT);
+        GetWindowTextW(hwnd, szText, 64);
+        EXPECT_STREQ(L"Vardeko for Palm-size PC v0.20", szText);
+        EXPECT_EQ(0x50020001, GetWindowLongW(hwnd, GWL_STYLE));
+        hwnd = GetWindow(hwnd, GW_HWNDNEXT);
+        EXPECT_EQ(0x50020001, GetWindowLongW(hwnd, GWL_STYLE));
+        EXPECT_EQ(GetDlgItem(hwndDlg, IDC_DIRECTINEX), GetWindow(hwnd, GW_HWNDNEXT));
+        hwnd = GetWindow(GetDlgItem(hwndDlg, IDC_DIRECTOUTEX), GW_HWNDNEXT);
+        EXPECT_EQ(0x50000010, GetWindowLongW(hwnd, GWL_STYLE));
+        EXPECT_EQ(nullptr, GetWindow(hwnd, GW_HWNDNEXT));
+        PressKey(hwndDlg, VK_ESCAPE);
+    });
+}
+
+TEST_F(OptionsDialogTest, BoxesShowTheStoreAndOkSavesAllFour)
+{
+    StoreSetting(L"EquelToInput", 1);
+    StoreSetting(L"InputToClear", 2); // only exactly 1 ticks a box
+    StoreSetting(L"DirectOutEx", 1);
+    RunDialog(nullptr, [](HWND hwndDlg) {
+        EXPECT_TRUE(IsChecked(hwndDlg, IDC_EQUELTOINPUT));
+        EXPECT_FALSE(IsChecked(hwndDlg, IDC_INPUTTOCLEAR));
+        EXPECT_FALSE(IsChecked(hwndDlg, IDC_DIRECTINEX));
+        EXPECT_TRUE(IsChecked(hwndDlg, IDC_DIRECTOUTEX));
+        Click(hwndDlg, IDC_EQUELTOINPUT);
+        Click(hwndDlg, IDC_DIRECTINEX);
+        PressKey(hwndDlg, VK_RETURN); // Enter gives IDOK
+    });
+    EXPECT_EQ(0, StoredSetting(L"EquelToInput"));
+    EXPECT_EQ(0, StoredSetting(L"InputToClear"));
+    EXPECT_EQ(1, StoredSetting(L"DirectInEx"));
+    EXPECT_EQ(1, StoredSetting(L"DirectOutEx"));
+    EXPECT_FALSE(g_PadState.bEquelToInput);
+    EXPECT_TRUE(g_PadState.bDirectInEx);
+}
+
+TEST_F(OptionsDialogTest, CancelLeavesTheStoreButTheOptionsAreReloaded)
+{
+    StoreSetting(L"InputToClear", 1);
+    g_PadState.bInputToClear = FALSE; // changed outside the keypad since the window was made
+    RunDialog(nullptr, [](HWND hwndDlg) {
+        EXPECT_TRUE(IsChecked(hwndDlg, IDC_INPUTTOCLEAR));
+        Click(hwndDlg, IDC_INPUTTOCLEAR);
+        Click(hwndDlg, IDC_EQUELTOINPUT);
+        SendMessageW(hwndDlg, WM_COMMAND, IDCANCEL, 0);
+    });
+    EXPECT_EQ(1, StoredSetting(L"InputToClear"));
+    EXPECT_EQ(-1, StoredSetting(L"EquelToInput"));
+    EXPECT_TRUE(g_PadState.bInputToClear);
+    EXPECT_FALSE(g_PadState.bEquelToInput);
+}
+
+TEST_F(OptionsDialogTest, DialogIsCentredOverItsOwnerByTheTruncatingRule)
+{
+    HWND hwndOwner = CreateOwner(101, 37, 241, 323);
+    RunDialog(hwndOwner, [hwndOwner](HWND hwndDlg) {
+        EXPECT_EQ(hwndOwner, GetWindow(hwndDlg, GW_OWNER));
+        RECT rcDlg, rcOwner;
+        GetWindowRect(hwndDlg, &rcDlg);
+        GetWindowRect(hwndOwner, &rcOwner);
+        int nWidth = rcDlg.right - rcDlg.left;
+        int nHeight = rcDlg.bottom - rcDlg.top;
+        EXPECT_EQ((rcOwner.left + rcOwner.right) / 2 - nWidth / 2, rcDlg.left);
+        EXPECT_EQ((rcOwner.top + rcOwner.bottom) / 2 - nHeight / 2, rcDlg.top);
+        SendMessageW(hwndDlg, WM_COMMAND, IDOK, 0);
+    });
+    EXPECT_EQ(0, StoredSetting(L"EquelToInput")); // OK with nothing changed still writes
+    DestroyWindow(hwndOwner);
+}
+
+namespace
+{
+
+// Reads a plain dialog template: a sz_Or_Ord field, then the next one.
+const WORD* SkipText(const WORD* p, std::wstring* ps)
+{
+    if (*p == 0xFFFF)
+    {
+        *ps = L"#" + std::to_wstring(p[1]);
+        return p + 2;
+    }
+    ps->clear();
+    while (*p != 0)
+        *ps += static_cast<wchar_t>(*p++);
+    return p + 1;
+}
+
+const WORD* AlignToDword(const WORD* p, const void* pBase)
+{
+    size_t nOffset = reinterpret_cast<const BYTE*>(p) - static_cast<const BYTE*>(pBase);
+    return reinterpret_cast<const WORD*>(static_cast<const BYTE*>(pBase) + ((nOffset + 3) & ~3));
+}
+
+} // namespace
+
+TEST(OptionsTemplateTest, TheJapaneseTemplateHoldsExactlyTheDesignedDialog)
+{
+    HRSRC hrsrc = FindResourceExW(g_hInstance, MAKEINTRESOURCEW(5), L"OPTION",
+                                  MAKELANGID(LANG_JAPANESE, SUBLANG_DEFAULT));
+    ASSERT_NE(nullptr, hrsrc);
+    const void* pBase = LockResource(LoadResource(g_hInstance, hrsrc));
+    const DLGTEMPLATE* pdt = static_cast<const DLGTEMPLATE*>(pBase);
+    EXPECT_EQ(0x80C800C0u, pdt->style);
+    EXPECT_EQ(0x80000000u, pdt->dwExtendedStyle);
+    EXPECT_EQ(7, pdt->cdit);
+    EXPECT_EQ(0, pdt->x);
+    EXPECT_EQ(0, pdt->y);
+    EXPECT_EQ(131, pdt->cx);
+    EXPECT_EQ(97, pdt->cy);
+    const WORD* p = reinterpret_cast<const WORD*>(pdt + 1);
+    std::wstring sMenu, sClass, sCaption, sFace;
+    p = SkipText(p, &sMenu);
+    p = SkipText(p, &sClass);
+    p = SkipText(p, &sCaption);
+    EXPECT_EQ(L"", sMenu);
+    EXPECT_EQ(L"", sClass);
+    EXPECT_EQ(L"Vardeko\x306E\xFF75\xFF8C\xFF9F\xFF7C\xFF6E\xFF9D", sCaption);
+    EXPECT_EQ(9, *p++);
+    p = SkipText(p, &sFace);
+    EXPECT_EQ(L"\xFF2D\xFF33 \xFF30\x30B4\x30B7\x30C3\x30AF", sFace);
+
+    struct Item
+    {
+        DWORD dwStyle;
+        short x, y, cx, cy;
+        WORD wId;
+        const wchar_t* pszClass;
+    } aItems[] = {
+        {0x50010003, 7, 7, 83, 10, 1000, L"#128"},    {0x50010003, 7, 22, 117, 10, 1001, L"#128"},
+        {0x50020001, 7, 72, 117, 8, 0xFFFF, L"#130"}, {0x50020001, 7, 82, 117, 8, 0xFFFF, L"#130"},
+        {0x50010003, 7, 37, 117, 10, 1002, L"#128"},  {0x50010003, 7, 52, 117, 10, 1003, L"#128"},
+        {0x50000010, 7, 68, 117, 1, 0xFFFF, L"#130"},
+    };
+    for (const Item& item : aItems)
+    {
+        p = AlignToDword(p, pBase);
+        const DLGITEMTEMPLATE* pdit = reinterpret_cast<const DLGITEMTEMPLATE*>(p);
+        EXPECT_EQ(item.dwStyle, pdit->style) << item.wId;
+        EXPECT_EQ(0u, pdit->dwExtendedStyle);
+        EXPECT_EQ(item.x, pdit->x);
+        EXPECT_EQ(item.y, pdit->y);
+        EXPECT_EQ(item.cx, pdit->cx);
+        EXPECT_EQ(item.cy, pdit->cy);
+        EXPECT_EQ(item.wId, pdit->id);
+        p = reinterpret_cast<const WORD*>(pdit + 1);
+        std::wstring sItemClass, sText;
+        p = SkipText(p, &sItemClass);
+        p = SkipText(p, &sText);
+        EXPECT_EQ(item.pszClass, sItemClass);
+        p += 1 + *p / sizeof(WORD); // creation data
+    }
+}

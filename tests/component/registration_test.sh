@@ -1,0 +1,37 @@
+#!/usr/bin/env bash
+# regsvr32 registers the DLL and reg query shows exactly the registration values; regsvr32 /u
+# removes the key again, and a second /u reports the failure.
+# Usage: registration_test.sh WINE_RUN DLL
+set -u
+wine_run=$1
+dll=$2
+windows_dll="Z:${dll//\//\\}"
+key='HKEY_CLASSES_ROOT\CLSID\{3b9e5f12-6a47-41d0-8c2e-7d15a0b4e963}'
+status=0
+fail() { echo "FAIL: $*"; status=1; }
+
+# One "name type data" line per value, each after the line of its key.
+query() { "$wine_run" reg query "$key" /s 2>/dev/null | tr -d '\r' | sed -e 's/^ *//' -e '/^$/d'; }
+
+"$wine_run" reg delete "$key" /f >/dev/null 2>&1
+"$wine_run" regsvr32 /s "$windows_dll" || fail "regsvr32 returned $?"
+expected="$key
+(Default)    REG_SZ    Vardeko
+$key\\DefaultIcon
+(Default)    REG_SZ    $windows_dll,0
+$key\\InprocServer32
+(Default)    REG_SZ    $windows_dll
+$key\\IsSIPInputMethod
+(Default)    REG_SZ    1"
+actual=$(query)
+[ "$actual" = "$expected" ] || fail "registry after registration:
+$actual
+expected:
+$expected"
+
+# Settings stored in the key go with it.
+"$wine_run" reg add "$key" /v PadType /t REG_DWORD /d 1 /f >/dev/null 2>&1
+"$wine_run" regsvr32 /u /s "$windows_dll" || fail "regsvr32 /u returned $?"
+[ -z "$(query)" ] || fail "the key is still there after regsvr32 /u"
+"$wine_run" regsvr32 /u /s "$windows_dll" && fail "a second regsvr32 /u reported success"
+exit $status

@@ -1,0 +1,217 @@
+// What the pad window shows, read back from the window: the artwork for each pad and modifier
+// state, the radix mark, direct mode's greying, key highlights and the display text.
+
+#include "pad/key_actions.h"
+#include "pad/pad_state.h"
+#include "pad/painting.h"
+#include "tests/keypad/test_host.h"
+
+namespace
+{
+
+const unsigned WHITE = 0xFFFFFF;
+const int SCI_INV = 32, SCI_HYP = 33, SCI_PAD = 34, SCI_TOGGLE = 35, PROG_TOGGLE = 36;
+
+// Counts the pixels of the rectangle (x, y, w, h) where the window differs from the expected
+// image, which is placed with its origin at (x0, y0) of the window.
+int Differences(const Pixels& window, const Pixels& image, int x0, int y0, int x, int y, int w,
+                int h)
+{
+    int n = 0;
+    for (int j = y; j < y + h; ++j)
+        for (int i = x; i < x + w; ++i)
+            n += window.At(i, j) != image.At(i - x0, j - y0);
+    return n;
+}
+
+bool IsInverted(const Pixels& window, const Pixels& pad, const KeyDef* pKey)
+{
+    for (int j = pKey->nTop; j < pKey->nTop + pKey->nHeight; ++j)
+        for (int i = pKey->nLeft; i < pKey->nLeft + pKey->nWidth; ++i)
+            if (window.At(i, j) != (pad.At(i, j) ^ 0xFFFFFFu))
+                return false;
+    return true;
+}
+
+// The display text's extent: the columns of the display interior that hold non-white pixels.
+void TextColumns(const Pixels& window, int* pnFirst, int* pnLast)
+{
+    *pnFirst = -1;
+    *pnLast = -1;
+    for (int x = DISPLAY_LEFT; x < DISPLAY_RIGHT; ++x)
+        for (int y = DISPLAY_TOP; y < DISPLAY_BOTTOM; ++y)
+            if (window.At(x, y) != WHITE)
+            {
+                if (*pnFirst < 0)
+                    *pnFirst = x;
+                *pnLast = x;
+            }
+}
+
+} // namespace
+
+class PaintingTest : public KeypadTest
+{
+  protected:
+    Pixels Window() { return CaptureClient(panel->hwndPad); }
+};
+
+TEST_F(PaintingTest, TheScientificPadShowsTheOverlayOfItsModifiers)
+{
+    Pixels pad = LoadBitmapPixels(L"PAD1");
+    ASSERT_EQ(238, pad.nWidth);
+    Pixels window = Window();
+    EXPECT_EQ(238, window.nWidth);
+    EXPECT_EQ(78, window.nHeight);
+    // Everything but the display interior is the artwork.
+    EXPECT_EQ(0, Differences(window, pad, 0, 0, 0, 21, 238, 57));
+    EXPECT_EQ(0, Differences(window, pad, 0, 0, 0, 0, 238, 3));
+
+    struct Case
+    {
+        int nKey;
+        const wchar_t* pszOverlay;
+    } aCases[] = {{SCI_INV, L"PAD1_INV"},     // INV
+                  {SCI_HYP, L"PAD1_INV_HYP"}, // INV and HYP
+                  {SCI_INV, L"PAD1_HYP"}};    // HYP
+    for (const Case& c : aCases)
+    {
+        panel->TapKey(c.nKey);
+        Pixels overlay = LoadBitmapPixels(c.pszOverlay);
+        ASSERT_EQ(96, overlay.nWidth) << c.pszOverlay;
+        window = Window();
+        EXPECT_EQ(0, Differences(window, overlay, 25, 23, 25, 23, 96, 54)) << c.pszOverlay;
+        EXPECT_NE(0, Differences(window, pad, 0, 0, 25, 23, 96, 54)) << c.pszOverlay;
+        EXPECT_EQ(0, Differences(window, pad, 0, 0, 121, 21, 117, 57)) << c.pszOverlay;
+    }
+    panel->TapKey(SCI_HYP);
+    EXPECT_EQ(0, Differences(Window(), pad, 0, 0, 0, 21, 238, 57));
+}
+
+TEST_F(PaintingTest, TheProgrammerPadMarksItsRadixKey)
+{
+    panel->TapKey(SCI_PAD);
+    panel->TapCode(CMD_HEX);
+    Pixels pad = LoadBitmapPixels(L"PAD2");
+    Pixels window = Window();
+    for (int r = 0; r < RADIX_COUNT; ++r)
+    {
+        const KeyDef* pKey = KeyByIndex(PAD_PROGRAMMER, g_Layout.header.nRadixKey[r]);
+        EXPECT_EQ(r == 1, IsInverted(window, pad, pKey)) << r;
+        if (r != 1)
+        {
+            EXPECT_EQ(0, Differences(window, pad, 0, 0, pKey->nLeft, pKey->nTop, pKey->nWidth,
+                                     pKey->nHeight));
+        }
+    }
+    // A repaint marks the same key.
+    InvalidateRect(panel->hwndPad, nullptr, FALSE);
+    UpdateWindow(panel->hwndPad);
+    EXPECT_EQ(window.aPixels, Window().aPixels);
+}
+
+TEST_F(PaintingTest, RadixIndicatorLeavesExactlyOneMarkWhateverTheStripHeld)
+{
+    panel->TapKey(SCI_PAD);
+    for (int nKey = 25; nKey <= 27; ++nKey)
+        InvertKey(nKey, nullptr); // DEC unmarked, HEX and OCT marked
+    g_PadState.nRadix = 3;
+    DrawRadixIndicator(nullptr);
+    Pixels pad = LoadBitmapPixels(L"PAD2");
+    Pixels window = Window();
+    for (int r = 0; r < RADIX_COUNT; ++r)
+    {
+        const KeyDef* pKey = KeyByIndex(PAD_PROGRAMMER, g_Layout.header.nRadixKey[r]);
+        EXPECT_EQ(r == 3, IsInverted(window, pad, pKey)) << r;
+    }
+    g_PadState.nPadType = PAD_SCIENTIFIC; // does nothing on the scientific pad
+    Pixels before = Window();
+    DrawRadixIndicator(nullptr);
+    EXPECT_EQ(before.aPixels, Window().aPixels);
+    g_PadState.nPadType = PAD_PROGRAMMER;
+}
+
+TEST_F(PaintingTest, DirectModeCoversTheDisplayAndGreysKeysThatDoNothing)
+{
+    for (int nPad = 0; nPad < PAD_COUNT; ++nPad)
+    {
+        panel->TapKey(nPad == 0 ? SCI_TOGGLE : PROG_TOGGLE);
+        Pixels pad = LoadBitmapPixels(nPad == 0 ? L"PAD1" : L"PAD2");
+        Pixels row = LoadBitmapPixels(L"PAD_DIRECT");
+        ASSERT_EQ(168, row.nWidth);
+        Pixels window = Window();
+        EXPECT_EQ(0, Differences(window, row, 12, 1, 12, 1, 168, 21));
+        for (int i = 0; i < g_Layout.header.nKeyCount[nPad]; ++i)
+        {
+            const KeyDef* pKey = KeyByIndex(nPad, i);
+            bool bActive = IsActiveInDirectMode(pKey);
+            int nWrong = 0;
+            for (int y = pKey->nTop; y < pKey->nTop + pKey->nHeight; ++y)
+                for (int x = pKey->nLeft; x < pKey->nLeft + pKey->nWidth; ++x)
+                {
+                    if (x >= 12 && x < 180 && y >= 1 && y < 22)
+                        continue; // under the direct row
+                    bool bInside = x > pKey->nLeft && x < pKey->nLeft + pKey->nWidth - 1 &&
+                                   y > pKey->nTop && y < pKey->nTop + pKey->nHeight - 1;
+                    // The selected radix key is inverted first, then greyed like the others.
+                    unsigned uPad = pad.At(x, y);
+                    if (nPad == PAD_PROGRAMMER && i == g_Layout.header.nRadixKey[0])
+                        uPad ^= 0xFFFFFF;
+                    unsigned uExpected = !bActive && bInside ? uPad | 0x808080 : uPad;
+                    nWrong += window.At(x, y) != uExpected;
+                }
+            EXPECT_EQ(0, nWrong) << "pad " << nPad << " key " << i;
+        }
+        panel->TapKey(nPad == 0 ? SCI_TOGGLE : PROG_TOGGLE);
+        EXPECT_FALSE(g_PadState.bDirect);
+        if (nPad == 0)
+            panel->TapKey(SCI_PAD);
+    }
+}
+
+TEST_F(PaintingTest, InvertingAKeyTwiceRestoresEveryPixel)
+{
+    Pixels before = Window();
+    InvertKey(9, nullptr);
+    Pixels inverted = Window();
+    EXPECT_TRUE(IsInverted(inverted, before, KeyByIndex(PAD_SCIENTIFIC, 9)));
+    InvertKey(9, nullptr);
+    EXPECT_EQ(before.aPixels, Window().aPixels);
+    InvertKey(NO_KEY, nullptr);
+    InvertKey(DIRECT_KEY_BASE + 99, nullptr);
+    EXPECT_EQ(before.aPixels, Window().aPixels);
+
+    g_PadState.bDirect = TRUE; // a direct row key inverts where the direct row draws it
+    InvertKey(DIRECT_KEY_BASE + 3, nullptr);
+    Pixels after = Window();
+    for (int y = 0; y < 78; ++y)
+        for (int x = 0; x < 238; ++x)
+        {
+            bool bInKey = x >= 58 && x < 73 && y >= 3 && y < 20;
+            ASSERT_EQ(bInKey ? before.At(x, y) ^ 0xFFFFFFu : before.At(x, y), after.At(x, y))
+                << x << "," << y;
+        }
+    g_PadState.bDirect = FALSE;
+}
+
+TEST_F(PaintingTest, DisplayTextIsRightAlignedAndClippedAtTheLeft)
+{
+    panel->TapText("12");
+    Pixels window = Window();
+    int nFirst, nLast;
+    TextColumns(window, &nFirst, &nLast);
+    EXPECT_GE(nFirst, 18 + 100); // two digits sit at the right end
+    EXPECT_LE(nLast, 173);
+    EXPECT_GE(nLast, 166);
+
+    SetDisplayText(L"12345678901234567890123456789012345678901234567890", TRUE);
+    window = Window();
+    TextColumns(window, &nFirst, &nLast);
+    EXPECT_EQ(18, nFirst); // clipped to the text rectangle, the margins stay white
+    EXPECT_LE(nLast, 173);
+    for (int y = DISPLAY_TOP; y < DISPLAY_BOTTOM; ++y)
+    {
+        for (int x : {14, 15, 16, 17, 174, 175, 176, 177})
+            EXPECT_EQ(WHITE, window.At(x, y)) << x << "," << y;
+    }
+}

@@ -1,0 +1,139 @@
+// Pen down, move and up as window messages: which key is pressed, highlighted and acted on.
+
+#include "pad/pad_state.h"
+#include "pad/pad_window.h"
+#include "tests/keypad/test_host.h"
+
+namespace
+{
+
+const int KEY_C = 0, KEY_AC = 1, KEY_SEVEN = 9, KEY_EIGHT = 10, SCI_TOGGLE = 35;
+
+} // namespace
+
+class PenTrackingTest : public KeypadTest
+{
+  protected:
+    void Send(UINT uMsg, int x, int y)
+    {
+        SendMessageW(panel->hwndPad, uMsg, uMsg == WM_LBUTTONUP ? 0 : MK_LBUTTON, MAKELPARAM(x, y));
+    }
+    void Send(UINT uMsg, int nKey)
+    {
+        POINT pt = KeyCentre(g_PadState.nPadType, nKey);
+        Send(uMsg, pt.x, pt.y);
+    }
+};
+
+TEST_F(PenTrackingTest, PressHighlightsAndCapturesReleaseActs)
+{
+    Pixels before = CaptureClient(panel->hwndPad);
+    Send(WM_LBUTTONDOWN, KEY_SEVEN);
+    EXPECT_EQ(KEY_SEVEN, g_PadState.nPressedKey);
+    EXPECT_EQ(panel->hwndPad, GetCapture());
+    POINT pt = KeyCentre(PAD_SCIENTIFIC, KEY_SEVEN);
+    EXPECT_EQ(before.At(pt.x, pt.y) ^ 0xFFFFFFu, CaptureClient(panel->hwndPad).At(pt.x, pt.y));
+    EXPECT_EQ("0", panel->Display()); // nothing happens before the pen lifts
+    Send(WM_LBUTTONUP, KEY_SEVEN);
+    EXPECT_EQ(NO_KEY, g_PadState.nPressedKey);
+    EXPECT_EQ(nullptr, GetCapture());
+    EXPECT_EQ("7", panel->Display());
+}
+
+TEST_F(PenTrackingTest, SlidingOffCancelsForGoodAndLeavesNoHighlight)
+{
+    Pixels before = CaptureClient(panel->hwndPad);
+    Send(WM_LBUTTONDOWN, KEY_SEVEN);
+    Send(WM_MOUSEMOVE, KEY_SEVEN); // moving within the key keeps it
+    EXPECT_EQ(KEY_SEVEN, g_PadState.nPressedKey);
+    Send(WM_MOUSEMOVE, KEY_EIGHT);
+    EXPECT_EQ(NO_KEY, g_PadState.nPressedKey);
+    Send(WM_MOUSEMOVE, KEY_SEVEN); // coming back does not revive it
+    EXPECT_EQ(NO_KEY, g_PadState.nPressedKey);
+    EXPECT_EQ(panel->hwndPad, GetCapture()); // the capture stays until the pen lifts
+    Send(WM_LBUTTONUP, KEY_SEVEN);
+    EXPECT_EQ("0", panel->Display());
+    EXPECT_EQ(nullptr, GetCapture());
+    EXPECT_EQ(before.aPixels, CaptureClient(panel->hwndPad).aPixels);
+}
+
+TEST_F(PenTrackingTest, MoveLeftOfTheWindowWhileCapturedCancels)
+{
+    Send(WM_LBUTTONDOWN, SCI_TOGGLE);
+    EXPECT_EQ(SCI_TOGGLE, g_PadState.nPressedKey);
+    Send(WM_MOUSEMOVE, -3, 10); // arrives as a large unsigned x
+    EXPECT_EQ(NO_KEY, g_PadState.nPressedKey);
+    Send(WM_LBUTTONUP, -3, 10);
+    EXPECT_FALSE(g_PadState.bDirect);
+}
+
+TEST_F(PenTrackingTest, SecondPenDownWhilePressedChangesNothing)
+{
+    Send(WM_LBUTTONDOWN, KEY_SEVEN);
+    Send(WM_LBUTTONDOWN, KEY_EIGHT);
+    EXPECT_EQ(KEY_SEVEN, g_PadState.nPressedKey);
+    Send(WM_LBUTTONUP, KEY_EIGHT); // the pen-up position is not tested again
+    EXPECT_EQ("7", panel->Display());
+}
+
+TEST_F(PenTrackingTest, DoubleClickActsAsAPenDown)
+{
+    Send(WM_LBUTTONDOWN, KEY_SEVEN);
+    Send(WM_LBUTTONUP, KEY_SEVEN);
+    Send(WM_LBUTTONDBLCLK, KEY_SEVEN);
+    Send(WM_LBUTTONUP, KEY_SEVEN);
+    EXPECT_EQ("77", panel->Display());
+}
+
+TEST_F(PenTrackingTest, TapOnNoKeyPressesNothingButStillCaptures)
+{
+    Send(WM_LBUTTONDOWN, 100, 1);
+    EXPECT_EQ(NO_KEY, g_PadState.nPressedKey);
+    EXPECT_EQ(panel->hwndPad, GetCapture());
+    Send(WM_LBUTTONUP, 100, 1);
+    EXPECT_EQ(nullptr, GetCapture());
+}
+
+TEST_F(PenTrackingTest, HitTestTreatsRightAndBottomEdgesAsOutside)
+{
+    EXPECT_EQ(KEY_AC, HitTestKey(219, 10));
+    EXPECT_EQ(KEY_C, HitTestKey(218, 10));
+    EXPECT_EQ(KEY_C, HitTestKey(201, 2));
+    EXPECT_EQ(NO_KEY, HitTestKey(200, 2));
+    EXPECT_EQ(NO_KEY, HitTestKey(237, 10)); // AC ends at 237
+    EXPECT_EQ(NO_KEY, HitTestKey(220, 77)); // = ends at 77
+}
+
+TEST_F(PenTrackingTest, DirectModeHitsOnlyActiveKeysAndTheDirectRow)
+{
+    g_PadState.bDirect = TRUE;
+    EXPECT_EQ(KEY_SEVEN, HitTestKey(150, 30));
+    EXPECT_EQ(NO_KEY, HitTestKey(30, 30)); // sin
+    EXPECT_EQ(DIRECT_KEY_BASE, HitTestKey(13, 3));
+    EXPECT_EQ(SCI_TOGGLE, HitTestKey(12, 3)); // the toggle key still lies there
+    EXPECT_EQ(DIRECT_KEY_BASE + 10, HitTestKey(177, 19));
+    EXPECT_EQ(NO_KEY, HitTestKey(178, 19));
+    for (int x = 14; x < 178; ++x) // the display is all direct row, whatever DirectInEx says
+        EXPECT_GE(HitTestKey(x, 10), DIRECT_KEY_BASE) << x;
+    g_PadState.bDirectOutEx = TRUE;
+    EXPECT_EQ(SCI_TOGGLE, HitTestKey(30, 30));
+    EXPECT_EQ(SCI_TOGGLE, HitTestKey(100, 1));
+    g_PadState.bDirect = FALSE;
+    g_PadState.bDirectOutEx = FALSE;
+}
+
+TEST_F(PenTrackingTest, ResizeFillsTheParentAndUnknownSubtypesAreIgnored)
+{
+    MoveWindow(panel->hwndPad, 5, 7, 50, 20, FALSE);
+    SIPINFO si = {};
+    EXPECT_EQ(0, SendMessageW(panel->hwndPad, WM_PAD_IMINFO, 7, reinterpret_cast<LPARAM>(&si)));
+    EXPECT_EQ(0, SendMessageW(panel->hwndPad, WM_PAD_IMINFO, PAD_IMINFO_RESIZE, 0));
+    RECT rcParent, rcPad;
+    GetClientRect(panel->hwndSip, &rcParent);
+    GetWindowRect(panel->hwndPad, &rcPad);
+    MapWindowPoints(HWND_DESKTOP, panel->hwndSip, reinterpret_cast<POINT*>(&rcPad), 2);
+    EXPECT_EQ(0, rcPad.left);
+    EXPECT_EQ(0, rcPad.top);
+    EXPECT_EQ(rcParent.right, rcPad.right);
+    EXPECT_EQ(rcParent.bottom, rcPad.bottom);
+}

@@ -1,0 +1,138 @@
+// The pad state and options in the registry: loaded when the pad window is created, the pad
+// state saved when it is destroyed, and the exact-1 rule for flags.
+
+#include "component/module.h"
+#include "pad/pad_state.h"
+#include "settings/settings_store.h"
+#include "tests/keypad/test_host.h"
+
+namespace
+{
+
+const int SCI_INV = 32, SCI_HYP = 33, SCI_PAD = 34;
+
+void StoreRaw(const wchar_t* pszName, DWORD dwType, const void* pData, DWORD cbData)
+{
+    HKEY hkey = nullptr;
+    RegCreateKeyExW(HKEY_CLASSES_ROOT, VARDEKO_CLSID_KEY, 0, nullptr, 0, KEY_ALL_ACCESS, nullptr,
+                    &hkey, nullptr);
+    RegSetValueExW(hkey, pszName, 0, dwType, static_cast<const BYTE*>(pData), cbData);
+    RegCloseKey(hkey);
+}
+
+} // namespace
+
+class SettingsStoreTest : public KeypadTest
+{
+};
+
+TEST_F(SettingsStoreTest, FirstStartWithAnEmptyStore)
+{
+    EXPECT_EQ(PAD_SCIENTIFIC, g_PadState.nPadType);
+    EXPECT_FALSE(g_PadState.bInv || g_PadState.bHyp || g_PadState.bDirect);
+    EXPECT_EQ(0, g_PadState.nRadix);
+    EXPECT_FALSE(g_PadState.bEquelToInput || g_PadState.bInputToClear || g_PadState.bDirectInEx ||
+                 g_PadState.bDirectOutEx);
+    EXPECT_EQ("0", panel->Display());
+    EXPECT_EQ(NO_KEY, g_PadState.nPressedKey);
+    panel.reset();
+    // Destruction saves the pad state, never the options.
+    EXPECT_EQ(0, StoredSetting(L"PadType"));
+    EXPECT_EQ(0, StoredSetting(L"ModeInv"));
+    EXPECT_EQ(0, StoredSetting(L"ModeHyp"));
+    EXPECT_EQ(0, StoredSetting(L"Radix"));
+    EXPECT_EQ(-1, StoredSetting(L"EquelToInput"));
+}
+
+TEST_F(SettingsStoreTest, PadStateSurvivesTheWindowButTheCalculationDoesNot)
+{
+    panel->TapKey(SCI_INV);
+    panel->TapKey(SCI_HYP);
+    panel->TapKey(SCI_PAD);
+    panel->TapCode(CMD_OCT);
+    panel->TapText("17");
+    panel->TapKey(35);      // the programmer pad's pad switch: back to the scientific pad...
+    panel->TapKey(SCI_PAD); // ...and to the programmer pad again
+    panel->TapKey(36);      // direct mode is not kept
+    Reopen();
+    EXPECT_EQ(PAD_PROGRAMMER, g_PadState.nPadType);
+    EXPECT_TRUE(g_PadState.bInv);
+    EXPECT_TRUE(g_PadState.bHyp);
+    EXPECT_EQ(2, g_PadState.nRadix);
+    EXPECT_FALSE(g_PadState.bDirect);
+    EXPECT_EQ("0", panel->Display());
+    panel->TapText("78"); // octal: 8 is refused
+    EXPECT_EQ("7", panel->Display());
+    EXPECT_EQ(1, StoredSetting(L"PadType"));
+    EXPECT_EQ(1, StoredSetting(L"ModeInv"));
+    EXPECT_EQ(2, StoredSetting(L"Radix"));
+}
+
+TEST_F(SettingsStoreTest, FlagsAreOnOnlyWhenTheStoredNumberIsExactlyOne)
+{
+    StoreSetting(L"ModeInv", 2);
+    BYTE bOne = 1;
+    StoreRaw(L"ModeHyp", REG_BINARY, &bOne, 1); // the low byte of a zeroed number
+    StoreSetting(L"EquelToInput", 0xFFFFFFFF);
+    StoreSetting(L"InputToClear", 1);
+    StoreRaw(L"DirectInEx", REG_SZ, L"1", 4); // "1" as text is the number 0x31
+    DWORD adwLong[2] = {1, 0};
+    StoreRaw(L"DirectOutEx", REG_BINARY, adwLong, 8); // too long to read
+    Reopen();
+    EXPECT_FALSE(g_PadState.bInv);
+    EXPECT_TRUE(g_PadState.bHyp);
+    EXPECT_FALSE(g_PadState.bEquelToInput);
+    EXPECT_TRUE(g_PadState.bInputToClear);
+    EXPECT_FALSE(g_PadState.bDirectInEx);
+    EXPECT_FALSE(g_PadState.bDirectOutEx);
+    panel.reset();
+    EXPECT_EQ(0, StoredSetting(L"ModeInv"));
+    EXPECT_EQ(1, StoredSetting(L"ModeHyp"));
+}
+
+TEST_F(SettingsStoreTest, OutOfRangePadTypeAndRadixAreTakenAsZero)
+{
+    StoreSetting(L"PadType", 7);
+    StoreSetting(L"Radix", 0xFFFFFFFF);
+    Reopen();
+    EXPECT_EQ(PAD_SCIENTIFIC, g_PadState.nPadType);
+    EXPECT_EQ(0, g_PadState.nRadix);
+    panel->TapText("5"); // the pad works
+    EXPECT_EQ("5", panel->Display());
+    panel.reset();
+    EXPECT_EQ(0, StoredSetting(L"PadType"));
+    EXPECT_EQ(0, StoredSetting(L"Radix"));
+}
+
+TEST_F(SettingsStoreTest, OptionsSaveWritesAllFourAsZeroOrOne)
+{
+    g_PadState.bEquelToInput = 5;
+    g_PadState.bInputToClear = 0;
+    g_PadState.bDirectInEx = 1;
+    g_PadState.bDirectOutEx = 0;
+    SaveOptions();
+    EXPECT_EQ(1, StoredSetting(L"EquelToInput"));
+    EXPECT_EQ(0, StoredSetting(L"InputToClear"));
+    EXPECT_EQ(1, StoredSetting(L"DirectInEx"));
+    EXPECT_EQ(0, StoredSetting(L"DirectOutEx"));
+    LoadOptions();
+    EXPECT_EQ(1, g_PadState.bEquelToInput);
+}
+
+TEST_F(SettingsStoreTest, ReadAndWriteReportTheRegistryResult)
+{
+    ClearSettingsStore();
+    DWORD dwValue = 123;
+    EXPECT_NE(ERROR_SUCCESS,
+              ReadSettingDword(HKEY_CLASSES_ROOT, VARDEKO_CLSID_KEY, L"PadType", &dwValue));
+    EXPECT_EQ(0u, dwValue);
+    EXPECT_EQ(ERROR_SUCCESS, WriteSettingDword(HKEY_CLASSES_ROOT, VARDEKO_CLSID_KEY, L"Radix", 3));
+    EXPECT_EQ(ERROR_SUCCESS,
+              ReadSettingDword(HKEY_CLASSES_ROOT, VARDEKO_CLSID_KEY, L"Radix", &dwValue));
+    EXPECT_EQ(3u, dwValue);
+    DWORD adwLong[2] = {7, 7};
+    StoreRaw(L"Long", REG_BINARY, adwLong, 8);
+    EXPECT_EQ(ERROR_MORE_DATA,
+              ReadSettingDword(HKEY_CLASSES_ROOT, VARDEKO_CLSID_KEY, L"Long", &dwValue));
+    EXPECT_EQ(0u, dwValue);
+}

@@ -1,0 +1,291 @@
+#include "tests/keypad/test_host.h"
+
+#include "component/module.h"
+#include "engine/command_codes.h"
+#include "pad/pad_state.h"
+#include "pad/pad_window.h"
+
+#include <cstdio>
+
+namespace
+{
+
+const wchar_t SIP_CLASS[] = L"VardekoTestSip";
+const wchar_t PAD_CLASS[] = L"VardekoWndClass";
+const int PAD_CHILD_ID = 10;
+
+void RegisterClasses()
+{
+    static bool bRegistered = false;
+    if (bRegistered)
+        return;
+    WNDCLASSW wc = {};
+    wc.lpfnWndProc = DefWindowProcW;
+    wc.hInstance = g_hInstance;
+    wc.hbrBackground = static_cast<HBRUSH>(GetStockObject(LTGRAY_BRUSH));
+    wc.lpszClassName = SIP_CLASS;
+    RegisterClassW(&wc);
+    // As the input method object registers it.
+    wc = {};
+    wc.style = CS_DBLCLKS;
+    wc.lpfnWndProc = PadWndProc;
+    wc.hInstance = g_hInstance;
+    wc.hbrBackground = static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH));
+    wc.lpszClassName = PAD_CLASS;
+    RegisterClassW(&wc);
+    bRegistered = true;
+}
+
+std::string Narrow(const wchar_t* psz, size_t n)
+{
+    std::string s;
+    for (size_t i = 0; i < n; ++i)
+        s += psz[i] < 128 ? static_cast<char>(psz[i]) : '?';
+    return s;
+}
+
+HKEY OpenClsidKey()
+{
+    HKEY hkey = nullptr;
+    RegCreateKeyExW(HKEY_CLASSES_ROOT, VARDEKO_CLSID_KEY, 0, nullptr, 0, KEY_ALL_ACCESS, nullptr,
+                    &hkey, nullptr);
+    return hkey;
+}
+
+} // namespace
+
+HRESULT RecordingCallback::QueryInterface(REFIID riid, void** ppv)
+{
+    if (IsEqualIID(riid, IID_IUnknown) || IsEqualIID(riid, IID_IIMCallback))
+    {
+        *ppv = this;
+        AddRef();
+        return S_OK;
+    }
+    *ppv = nullptr;
+    return E_NOINTERFACE;
+}
+
+ULONG RecordingCallback::AddRef()
+{
+    return InterlockedIncrement(&lRefCount);
+}
+
+ULONG RecordingCallback::Release()
+{
+    return InterlockedDecrement(&lRefCount);
+}
+
+HRESULT RecordingCallback::SetImInfo(IMINFO*)
+{
+    calls.push_back("SetImInfo");
+    return S_OK;
+}
+
+HRESULT RecordingCallback::SendVirtualKey(BYTE bVk, DWORD dwFlags)
+{
+    char sz[64];
+    snprintf(sz, sizeof(sz), "SendVirtualKey %u 0x%lX", bVk, static_cast<unsigned long>(dwFlags));
+    calls.push_back(sz);
+    return S_OK;
+}
+
+HRESULT RecordingCallback::SendCharEvents(UINT uVk, UINT uKeyFlags, UINT uChars, UINT* puShift,
+                                          UINT* puChars)
+{
+    char sz[64];
+    snprintf(sz, sizeof(sz), "SendCharEvents %u 0x%X %u", uVk, uKeyFlags, uChars);
+    std::string s = sz;
+    for (UINT i = 0; i < uChars; ++i)
+        s += " " + std::to_string(puShift[i]);
+    for (UINT i = 0; i < uChars; ++i)
+        s += " " + std::to_string(puChars[i]);
+    calls.push_back(s);
+    return S_OK;
+}
+
+HRESULT RecordingCallback::SendString(BSTR ptszStr, DWORD dwChars)
+{
+    calls.push_back("SendString \"" + Narrow(ptszStr, dwChars) + "\" " + std::to_string(dwChars));
+    return S_OK;
+}
+
+void ClearSettingsStore()
+{
+    RegDeleteTreeW(HKEY_CLASSES_ROOT, VARDEKO_CLSID_KEY);
+}
+
+void StoreSetting(const wchar_t* pszName, DWORD dwValue)
+{
+    HKEY hkey = OpenClsidKey();
+    RegSetValueExW(hkey, pszName, 0, REG_DWORD, reinterpret_cast<const BYTE*>(&dwValue),
+                   sizeof(dwValue));
+    RegCloseKey(hkey);
+}
+
+long StoredSetting(const wchar_t* pszName)
+{
+    DWORD dwValue = 0;
+    DWORD cbValue = sizeof(dwValue);
+    if (RegGetValueW(HKEY_CLASSES_ROOT, VARDEKO_CLSID_KEY, pszName, RRF_RT_REG_DWORD, nullptr,
+                     &dwValue, &cbValue) != ERROR_SUCCESS)
+        return -1;
+    return static_cast<long>(dwValue);
+}
+
+TestPanel::TestPanel()
+{
+    RegisterClasses();
+    RECT rc = {0, 0, 240, 80};
+    AdjustWindowRectEx(&rc, WS_POPUP | WS_BORDER, FALSE, 0);
+    hwndSip = CreateWindowExW(WS_EX_TOPMOST, SIP_CLASS, L"", WS_POPUP | WS_BORDER | WS_VISIBLE, 100,
+                              100, rc.right - rc.left, rc.bottom - rc.top, nullptr, nullptr,
+                              g_hInstance, nullptr);
+    RECT rcClient;
+    GetClientRect(hwndSip, &rcClient);
+    hwndPad = CreateWindowExW(
+        0, PAD_CLASS, L"", WS_CHILD | WS_VISIBLE | WS_BORDER, rcClient.left, rcClient.top,
+        rcClient.right - rcClient.left, rcClient.bottom - rcClient.top, hwndSip,
+        reinterpret_cast<HMENU>(static_cast<INT_PTR>(PAD_CHILD_ID)), g_hInstance, nullptr);
+    UpdateWindow(hwndSip);
+    PumpMessages();
+}
+
+TestPanel::~TestPanel()
+{
+    if (IsWindow(hwndPad))
+        DestroyWindow(hwndPad);
+    DestroyWindow(hwndSip);
+    PumpMessages();
+}
+
+void TestPanel::RegisterRecorder()
+{
+    PostMessageW(hwndPad, WM_PAD_IMINFO, PAD_IMINFO_CALLBACK, reinterpret_cast<LPARAM>(&recorder));
+    PumpMessages();
+}
+
+void TestPanel::PumpMessages()
+{
+    MSG msg;
+    while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE))
+    {
+        TranslateMessage(&msg);
+        DispatchMessageW(&msg);
+    }
+}
+
+void TestPanel::Tap(int x, int y)
+{
+    LPARAM lParam = MAKELPARAM(x, y);
+    SendMessageW(hwndPad, WM_LBUTTONDOWN, MK_LBUTTON, lParam);
+    SendMessageW(hwndPad, WM_LBUTTONUP, 0, lParam);
+}
+
+void TestPanel::TapKey(int nKey)
+{
+    POINT pt = KeyCentre(g_PadState.nPadType, nKey);
+    Tap(pt.x, pt.y);
+}
+
+void TestPanel::TapChar(char ch)
+{
+    TapKey(FindKeyByChar(g_PadState.nPadType, ch));
+}
+
+void TestPanel::TapCode(unsigned nCode)
+{
+    TapKey(FindKeyByCode(g_PadState.nPadType, nCode));
+}
+
+void TestPanel::TapText(const char* pszKeys)
+{
+    for (const char* p = pszKeys; *p != 0; ++p)
+        TapChar(*p);
+}
+
+std::string TestPanel::Display() const
+{
+    return Narrow(g_PadState.szDisplay, lstrlenW(g_PadState.szDisplay));
+}
+
+int FindKeyByChar(int nPad, char ch)
+{
+    for (int i = 0; i < g_Layout.header.nKeyCount[nPad]; ++i)
+    {
+        if (KeyByIndex(nPad, i)->wKind == KEY_CHAR && KeyByIndex(nPad, i)->wChar == ch)
+            return i;
+    }
+    return NO_KEY;
+}
+
+int FindKeyByCode(int nPad, unsigned nCode)
+{
+    for (int i = 0; i < g_Layout.header.nKeyCount[nPad]; ++i)
+    {
+        if (KeyByIndex(nPad, i)->wKind != KEY_CHAR && KeyByIndex(nPad, i)->wCode == nCode)
+            return i;
+    }
+    return NO_KEY;
+}
+
+POINT KeyCentre(int nPad, int nKey)
+{
+    KeyBounds bounds = KeyRectangle(nKey, KeyByIndex(nPad, nKey));
+    return {(bounds.nLeft + bounds.nRight) / 2, (bounds.nTop + bounds.nBottom) / 2};
+}
+
+namespace
+{
+
+Pixels ReadBitmap(HDC hdc, HBITMAP hbm, int nWidth, int nHeight)
+{
+    Pixels pixels;
+    pixels.nWidth = nWidth;
+    pixels.nHeight = nHeight;
+    pixels.aPixels.resize(static_cast<size_t>(nWidth) * nHeight);
+    BITMAPINFO bmi = {};
+    bmi.bmiHeader.biSize = sizeof(bmi.bmiHeader);
+    bmi.bmiHeader.biWidth = nWidth;
+    bmi.bmiHeader.biHeight = -nHeight; // top-down
+    bmi.bmiHeader.biPlanes = 1;
+    bmi.bmiHeader.biBitCount = 32;
+    bmi.bmiHeader.biCompression = BI_RGB;
+    GetDIBits(hdc, hbm, 0, nHeight, pixels.aPixels.data(), &bmi, DIB_RGB_COLORS);
+    for (unsigned& u : pixels.aPixels)
+        u &= 0xFFFFFF;
+    return pixels;
+}
+
+} // namespace
+
+Pixels CaptureClient(HWND hwnd)
+{
+    RECT rc;
+    GetClientRect(hwnd, &rc);
+    HDC hdcWindow = GetDC(hwnd);
+    HDC hdcMem = CreateCompatibleDC(hdcWindow);
+    HBITMAP hbm = CreateCompatibleBitmap(hdcWindow, rc.right, rc.bottom);
+    HGDIOBJ hbmOld = SelectObject(hdcMem, hbm);
+    BitBlt(hdcMem, 0, 0, rc.right, rc.bottom, hdcWindow, 0, 0, SRCCOPY);
+    SelectObject(hdcMem, hbmOld);
+    Pixels pixels = ReadBitmap(hdcMem, hbm, rc.right, rc.bottom);
+    DeleteObject(hbm);
+    DeleteDC(hdcMem);
+    ReleaseDC(hwnd, hdcWindow);
+    return pixels;
+}
+
+Pixels LoadBitmapPixels(const wchar_t* pszName)
+{
+    HBITMAP hbm = LoadBitmapW(g_hInstance, pszName);
+    if (hbm == nullptr)
+        return Pixels();
+    BITMAP bm;
+    GetObjectW(hbm, sizeof(bm), &bm);
+    HDC hdc = GetDC(nullptr);
+    Pixels pixels = ReadBitmap(hdc, hbm, bm.bmWidth, bm.bmHeight);
+    ReleaseDC(nullptr, hdc);
+    DeleteObject(hbm);
+    return pixels;
+}

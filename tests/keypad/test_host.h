@@ -1,0 +1,113 @@
+#pragma once
+// A minimal input panel host for the keypad tests: a SIP window with a 240 x 80 client area, the
+// pad window created in it as the input method object creates it, and an IIMCallback that
+// records every call with its arguments, in order.
+
+#include "engine/command_codes.h"
+#include "pad/layout.h"
+#include "platform/sip.h"
+
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+// One call that reached the host, written as text so that a sequence compares and prints well:
+// SendString "TEXT" N, SendVirtualKey VK 0xFLAGS, SendCharEvents VK 0xFLAGS COUNT [S] [C].
+typedef std::vector<std::string> CallLog;
+
+class RecordingCallback : public IIMCallback
+{
+  public:
+    HRESULT STDMETHODCALLTYPE QueryInterface(REFIID riid, void** ppv) override;
+    ULONG STDMETHODCALLTYPE AddRef() override;
+    ULONG STDMETHODCALLTYPE Release() override;
+    HRESULT STDMETHODCALLTYPE SetImInfo(IMINFO* pimi) override;
+    HRESULT STDMETHODCALLTYPE SendVirtualKey(BYTE bVk, DWORD dwFlags) override;
+    HRESULT STDMETHODCALLTYPE SendCharEvents(UINT uVk, UINT uKeyFlags, UINT uChars, UINT* puShift,
+                                             UINT* puChars) override;
+    HRESULT STDMETHODCALLTYPE SendString(BSTR ptszStr, DWORD dwChars) override;
+
+    CallLog calls;
+    LONG lRefCount = 1;
+};
+
+// Removes the component's registry key, so that a test starts from an empty settings store.
+void ClearSettingsStore();
+void StoreSetting(const wchar_t* pszName, DWORD dwValue);
+// The stored DWORD, or -1 when the value is missing.
+long StoredSetting(const wchar_t* pszName);
+
+// The SIP window and the pad window in it; the destructor destroys both (saving the pad state).
+class TestPanel
+{
+  public:
+    TestPanel();
+    ~TestPanel();
+
+    // Hands the recorder to the pad as RegisterCallback does, and lets the posted message arrive.
+    void RegisterRecorder();
+    void PumpMessages();
+
+    // A tap: pen down and up at (x, y) of the pad window's client area.
+    void Tap(int x, int y);
+    // A tap at the centre of key nKey of the current pad (or of the direct row).
+    void TapKey(int nKey);
+    // Taps the key whose character is ch on the current pad.
+    void TapChar(char ch);
+    // Taps the first key of the current pad with plain code nCode.
+    void TapCode(unsigned nCode);
+    void TapText(const char* pszKeys); // characters, as TapChar
+
+    std::string Display() const;
+
+    HWND hwndSip = nullptr;
+    HWND hwndPad = nullptr;
+    RecordingCallback recorder;
+};
+
+int FindKeyByChar(int nPad, char ch);
+int FindKeyByCode(int nPad, unsigned nCode);
+POINT KeyCentre(int nPad, int nKey);
+
+// The pad window's client area as 0xRRGGBB pixels, row by row.
+struct Pixels
+{
+    int nWidth = 0;
+    int nHeight = 0;
+    std::vector<unsigned> aPixels;
+    unsigned At(int x, int y) const { return aPixels[y * nWidth + x]; }
+};
+Pixels CaptureClient(HWND hwnd);
+// A bitmap resource of the module as 0xRRGGBB pixels.
+Pixels LoadBitmapPixels(const wchar_t* pszName);
+
+// Each test starts from an empty settings store with a fresh pad window whose host has
+// registered the recorder.
+class KeypadTest : public testing::Test
+{
+  protected:
+    void SetUp() override
+    {
+        ClearSettingsStore();
+        Open();
+    }
+    void TearDown() override { panel.reset(); }
+
+    void Open()
+    {
+        panel.reset(new TestPanel);
+        panel->RegisterRecorder();
+    }
+    // Destroys the pad window (which saves the pad state) and creates a new one.
+    void Reopen()
+    {
+        panel.reset();
+        Open();
+    }
+    const CallLog& Calls() const { return panel->recorder.calls; }
+
+    std::unique_ptr<TestPanel> panel;
+};
