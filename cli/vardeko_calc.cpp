@@ -253,6 +253,7 @@ int main(int argc, char** argv)
 #ifdef _WIN32
     // The same bytes as the native program: no carriage returns added.
     _setmode(_fileno(stdout), _O_BINARY);
+    _setmode(_fileno(stderr), _O_BINARY);
 #endif
     Options options = {MODE_DECIMAL, RADIX_DEC, false, {}};
     int nStatus = ParseOptions(argc, argv, options);

@@ -247,10 +247,10 @@ TEST_F(CalculatorTest, ErrorStateClearsEveryLevelAndLastsUntilAllClear)
 
 TEST_F(CalculatorTest, StatusTextDumpsTheCurrentLevel)
 {
-    Keys("2 + 3");
+    Keys("2 + 3 x^y");
     WideChar szStatus[STATUS_TEXT_SIZE];
     GetStatusText(szStatus);
-    EXPECT_EQ("----------------\rStatus=1, 0, 6 (0)\rm_dblData=2.000000 (0.000000)\r"
+    EXPECT_EQ("----------------\rStatus=5, 4, 17 (6)\rm_dblData=2.000000 (3.000000)\r"
               "m_szInpBuf=[3]\r",
               Narrow(szStatus));
 }
