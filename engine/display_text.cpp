@@ -51,8 +51,8 @@ void AppendSigned(long nValue)
 
 void AppendFixed(double dblValue)
 {
-    // Room for the 309 integer digits of the largest double, its sign, point and six decimals.
-    char szText[320];
+    // Cut like the whole status text: a large value has hundreds of digits.
+    char szText[STATUS_TEXT_SIZE];
     FormatFixed(dblValue, 6, szText, sizeof(szText));
     AppendAscii(szText);
 }
