@@ -184,6 +184,10 @@ TEST_F(CalculatorTest, StoredValuesBecomeTheCurrentText)
     Keys("1");
     EXPECT_EQ(0, StoreValueText(1));
     EXPECT_EQ("", CurrentText());
+    Start(MODE_DECIMAL);
+    Keys("1 / 0 = 5");
+    EXPECT_EQ(0, StoreValueText(1));
+    EXPECT_EQ("", CurrentText());
 }
 
 TEST_F(CalculatorTest, RadixChangeRewritesTheCurrentText)
@@ -228,7 +232,10 @@ TEST_F(CalculatorTest, DisplayShowsTheValueAfterAnOperatorAndTheTextOtherwise)
 TEST_F(CalculatorTest, ReadingABinaryValueAbove16BitsEntersTheErrorState)
 {
     Start(MODE_INTEGER, RADIX_DEC);
-    Keys("70000 + bin");
+    Keys("70000 +");
+    EXPECT_EQ(1, ChangeRadix(RADIX_BIN));
+    EXPECT_EQ(0, g_Calculator.m_bError);
+    EXPECT_EQ("Error", Display());
     EXPECT_EQ(1, g_Calculator.m_bError);
     // Only an all clear or a reset ends it.
     EXPECT_EQ("Error", Keys("DEL dec 1 ="));

@@ -61,6 +61,29 @@ TEST_F(CalculatorTest, PowerSavesThePendingOperator)
     EXPECT_EQ("17", Keys("AC 2 * 3 x^y 2 - 1 ="));
 }
 
+TEST_F(CalculatorTest, EvaluationCompletesAPendingPower)
+{
+    Keys("2 x^y 3");
+    EXPECT_EQ(1, EvaluateLevel());
+    EXPECT_EQ(8.0, Current().m_dblData);
+    EXPECT_EQ(8.0, g_Calculator.m_dblPowBase);
+    EXPECT_EQ(CMD_NONE, Current().m_nOp);
+    EXPECT_EQ("3", CurrentText());
+
+    Keys("AC 1 + 2 x^y 3");
+    EXPECT_EQ(1, EvaluateLevel());
+    EXPECT_EQ(9.0, Current().m_dblData);
+    EXPECT_EQ(CMD_NONE, Current().m_nOp);
+    EXPECT_EQ(LEVEL_ENTERING, Current().m_nStatus);
+    EXPECT_EQ("", CurrentText());
+}
+
+TEST_F(CalculatorTest, SavedOperatorTakesThePowerAsShown)
+{
+    // The square root of 2 is written with 16 digits and read back before the + applies.
+    EXPECT_EQ("0.00000000000000e+000", Keys("0 + 2 x^y 0.5 - 1.414213562373095 ="));
+}
+
 TEST_F(CalculatorTest, PowerReadsTheShownTextWhenNoExponentIsTyped)
 {
     EXPECT_EQ("4", Keys("2 x^y ="));
@@ -89,6 +112,8 @@ TEST_F(CalculatorTest, PowerOfAResultTakesTheValue)
     EXPECT_EQ(SUB_POW_VALUE, Current().m_nSubStatus);
     EXPECT_EQ("0", Display());
     EXPECT_EQ("25", Keys("2 ="));
+    // The exponent's text does not outlive the result.
+    EXPECT_EQ("8", Keys("AC 2 x^y 3 = x^y ="));
 }
 
 TEST_F(CalculatorTest, PowerNeedsABase)
