@@ -1,0 +1,21 @@
+#pragma once
+// Helpers shared by the engine's own files. The keypad uses calculator.h only.
+
+#include "engine/calculator.h"
+
+inline EvalLevel& CurrentLevel()
+{
+    return g_Calculator.m_aLevel[g_Calculator.m_nLevel];
+}
+
+inline WideChar* CurrentText()
+{
+    return CurrentLevel().m_szInpBuf;
+}
+
+// The keys of evaluation, dispatched by ExecuteCommand.
+int PressOperator(unsigned nCode);
+int PressEquals();
+int OpenParenthesis();
+int CloseParenthesis();
+int PressPower();

@@ -1,0 +1,213 @@
+// Typing and editing the input text, and the dispatch of command keys.
+
+#include "engine/beep.h"
+#include "engine/calculator_private.h"
+
+namespace
+{
+
+const int MANTISSA_DIGITS = 16;     // characters besides the point; a minus sign counts
+const int EXPONENT_PART_LIMIT = 5;  // "e+" and three digits
+const int EXPONENT_MARK_LENGTH = 2; // "e+" or "e-"
+
+bool IsDecimalDigit(WideChar ch)
+{
+    return ch >= '0' && ch <= '9';
+}
+
+bool IsAccepted(WideChar ch)
+{
+    if (g_Calculator.m_nMode != MODE_INTEGER)
+        return IsDecimalDigit(ch) || ch == '.';
+    switch (g_Calculator.m_nRadix)
+    {
+    case RADIX_HEX: return IsDecimalDigit(ch) || (ch >= 'A' && ch <= 'F');
+    case RADIX_OCT: return ch >= '0' && ch <= '7';
+    case RADIX_BIN: return ch == '0' || ch == '1';
+    default: return IsDecimalDigit(ch);
+    }
+}
+
+// The text never overflows its buffer: what does not fit is refused audibly.
+int AppendToCurrentText(const WideChar* pszText)
+{
+    if (!TextAppend(CurrentText(), INPUT_TEXT_SIZE, pszText))
+    {
+        SoundBeep();
+        return 0;
+    }
+    SetLevelStatus(LEVEL_ENTERING, -1, 0);
+    return 1;
+}
+
+int AppendChar(WideChar ch)
+{
+    const WideChar szChar[2] = {ch, 0};
+    return AppendToCurrentText(szChar);
+}
+
+int EnterExponentDigit(WideChar ch)
+{
+    const WideChar* pszText = CurrentText();
+    int nMark = TextFind(pszText, 'e');
+    if (nMark < 0)
+        return 0;
+    if (TextLength(pszText + nMark) >= EXPONENT_PART_LIMIT || !IsDecimalDigit(ch))
+    {
+        SoundBeep();
+        return 0;
+    }
+    return AppendChar(ch);
+}
+
+int EnterMantissaChar(WideChar ch)
+{
+    WideChar* pszText = CurrentText();
+    // A lone zero is always replaced, even by a character refused below.
+    if (TextEquals(pszText, WIDE("0")))
+        pszText[0] = 0;
+    if (!IsAccepted(ch))
+        return 0;
+    if (CurrentLevel().m_nStatus != LEVEL_ENTERING)
+        pszText[0] = 0;
+    int n = static_cast<int>(TextLength(pszText));
+    if (TextFind(pszText, '.') >= 0)
+    {
+        if (ch == '.')
+            return 0;
+        --n;
+    }
+    if (n >= MANTISSA_DIGITS)
+    {
+        SoundBeep();
+        return 0;
+    }
+    return AppendChar(ch);
+}
+
+void DeleteLastChar()
+{
+    WideChar* pszText = CurrentText();
+    size_t n = TextLength(pszText);
+    if (g_Calculator.m_bExpInput)
+    {
+        // The exponent mark stays: only digits after it go.
+        int nMark = TextFind(pszText, 'e');
+        if (nMark >= 0 && n > static_cast<size_t>(nMark + EXPONENT_MARK_LENGTH))
+            pszText[n - 1] = 0;
+    }
+    else if (n > 0)
+    {
+        pszText[n - 1] = 0;
+    }
+    // Also after a result or an operator: the display then shows the emptied text while the
+    // value waits for the next operator.
+    SetLevelStatus(LEVEL_ENTERING, -1, 0);
+}
+
+void ToggleExponentSign()
+{
+    WideChar* pszText = CurrentText();
+    int nMark = TextFind(pszText, 'e');
+    if (nMark < 0)
+        return;
+    WideChar& chSign = pszText[nMark + 1];
+    if (chSign == '+')
+        chSign = '-';
+    else if (chSign == '-')
+        chSign = '+';
+}
+
+int ToggleTextSign()
+{
+    WideChar* pszText = CurrentText();
+    size_t n = TextLength(pszText);
+    if (n == 0)
+        return 1;
+    if (pszText[0] == '-')
+    {
+        TextCopy(pszText, INPUT_TEXT_SIZE, pszText + 1);
+        return 1;
+    }
+    // Only a text grown by repeated exp can be too long to take the sign.
+    if (n + 1 >= INPUT_TEXT_SIZE)
+    {
+        SoundBeep();
+        return 0;
+    }
+    for (size_t i = n + 1; i > 0; --i)
+        pszText[i] = pszText[i - 1];
+    pszText[0] = '-';
+    return 1;
+}
+
+int ChangeSign()
+{
+    if (g_Calculator.m_bError)
+        return 0;
+    if (g_Calculator.m_nMode == MODE_INTEGER && g_Calculator.m_nRadix != RADIX_DEC)
+    {
+        SoundBeep();
+        return 0;
+    }
+    if (g_Calculator.m_bExpInput)
+    {
+        ToggleExponentSign();
+        return 1;
+    }
+    EvalLevel& level = CurrentLevel();
+    if (level.m_nStatus != LEVEL_INITIAL && level.m_nStatus != LEVEL_RESULT)
+        return ToggleTextSign();
+    level.m_dblData = -level.m_dblData;
+    return 1;
+}
+
+int StartExponent()
+{
+    if (CurrentText()[0] == 0)
+        return 1;
+    // Pressed again, exp appends another mark; only the buffer's end stops it.
+    if (!AppendToCurrentText(WIDE("e+")))
+        return 0;
+    g_Calculator.m_bExpInput = 1;
+    return 1;
+}
+
+} // namespace
+
+int EnterChar(WideChar ch)
+{
+    if (g_Calculator.m_bExpInput)
+        return EnterExponentDigit(ch);
+    return EnterMantissaChar(ch);
+}
+
+int ExecuteCommand(unsigned nCode)
+{
+    switch (nCode)
+    {
+    case CMD_AC: AllClear(); return 1;
+    case CMD_CE: CurrentText()[0] = 0; return 1;
+    case CMD_DEL: DeleteLastChar(); return 1;
+    case CMD_MUL:
+    case CMD_DIV:
+    case CMD_ADD:
+    case CMD_SUB:
+    case CMD_AND:
+    case CMD_OR:
+    case CMD_XOR: return PressOperator(nCode);
+    case CMD_EQUAL: return PressEquals();
+    case CMD_LPAREN: return OpenParenthesis();
+    case CMD_RPAREN: return CloseParenthesis();
+    case CMD_POWER: return PressPower();
+    case CMD_SIGN: return ChangeSign();
+    case CMD_EXP: return StartExponent();
+    default: break;
+    }
+    int nResult = ApplyFunction(nCode);
+    // A pending power resumes by its sub-status: a function on the typed exponent keeps it.
+    EvalLevel& level = CurrentLevel();
+    if (level.m_nOp != CMD_POWER)
+        level.m_nSubStatus = SUB_FUNCTION;
+    return nResult;
+}
