@@ -76,6 +76,8 @@ vardeko_start_wine() {
         wineserver -w
         # A crashing test must fail, not wait for someone to close Wine's crash dialog.
         wine reg add 'HKCU\Software\Wine\WineDbg' /v ShowCrashDialog /t REG_DWORD /d 0 /f >/dev/null 2>&1
+        # Xvfb runs no window manager, which Wine would wait for at every hidden window.
+        wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1
     fi
     wineserver -p
     wine cmd /c exit 0 >/dev/null 2>&1 || true

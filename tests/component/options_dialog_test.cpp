@@ -18,7 +18,7 @@ struct ControlSpec
     int nId;
     const wchar_t* pszClass;
     LONG lStyle;
-    RECT rcUnits; // left, top, right, bottom in dialog units
+    RECT rcUnits; // x, y, width, height in dialog units
     const wchar_t* pszText;
 };
 
@@ -26,25 +26,25 @@ const ControlSpec g_aControls[] = {
     {IDC_EQUELTOINPUT,
      L"Button",
      0x50010003,
-     {7, 7, 90, 17},
-     L"'=' \xFF83\xFF9E\xFF70\xFF80\x3092\xFF72\xFF9D\xFF8C\xFF9F\xFF6F\xFF84\x3059\x308B"},
+     {7, 7, 83, 10},
+     L"'=' \x3067\xFF83\xFF9E\xFF70\xFF80\x3092\xFF72\xFF9D\xFF8C\xFF9F\xFF6F\xFF84\x3059\x308B"},
     {IDC_INPUTTOCLEAR,
      L"Button",
      0x50010003,
-     {7, 22, 124, 32},
+     {7, 22, 117, 10},
      L"\xFF72\xFF9D\xFF8C\xFF9F\xFF6F\xFF84\x5F8C\xFF83\xFF9E\xFF70\xFF80\x3092\xFF75\xFF70\xFF99"
      L"\xFF78\xFF98\xFF71\xFF08"
      L"AC\xFF09\x3059\x308B"},
     {IDC_DIRECTINEX,
      L"Button",
      0x50010003,
-     {7, 37, 124, 47},
+     {7, 37, 117, 10},
      L"\x6F14\x7B97\x7D50\x679C\xFF73\xFF72\xFF9D\xFF84\xFF9E\xFF73\xFF65\xFF80\xFF6F\xFF8C\xFF9F"
      L"\x3067\xFF80\xFF9E\xFF72\xFF9A\xFF78\xFF84\xFF93\xFF70\xFF84\xFF9E"},
     {IDC_DIRECTOUTEX,
      L"Button",
      0x50010003,
-     {7, 52, 124, 62},
+     {7, 52, 117, 10},
      L"\xFF80\xFF9E\xFF72\xFF9A\xFF78\xFF84\xFF93\xFF70\xFF84\xFF9E\x304B\x3089\x7121\x52B9\xFF8E"
      L"\xFF9E\xFF80\xFF9D\x3067\x306C\x3051\x308B"},
 };
@@ -139,6 +139,7 @@ TEST_F(OptionsDialogTest, ControlsFollowTheTemplate)
             GetClassNameW(hwndControl, szClass, 32);
             EXPECT_STREQ(spec.pszClass, szClass);
             EXPECT_EQ(spec.lStyle, GetWindowLongW(hwndControl, GWL_STYLE));
+            // The dialog manager converts position and size each on its own.
             RECT rcExpected = spec.rcUnits;
             MapDialogRect(hwndDlg, &rcExpected);
             RECT rc;
@@ -146,8 +147,8 @@ TEST_F(OptionsDialogTest, ControlsFollowTheTemplate)
             MapWindowPoints(HWND_DESKTOP, hwndDlg, reinterpret_cast<POINT*>(&rc), 2);
             EXPECT_EQ(rcExpected.left, rc.left) << spec.nId;
             EXPECT_EQ(rcExpected.top, rc.top) << spec.nId;
-            EXPECT_EQ(rcExpected.right, rc.right) << spec.nId;
-            EXPECT_EQ(rcExpected.bottom, rc.bottom) << spec.nId;
+            EXPECT_EQ(rcExpected.right, rc.right - rc.left) << spec.nId;
+            EXPECT_EQ(rcExpected.bottom, rc.bottom - rc.top) << spec.nId;
             GetWindowTextW(hwndControl, szText, 64);
             EXPECT_STREQ(spec.pszText, szText);
         }

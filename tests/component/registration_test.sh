@@ -10,8 +10,12 @@ key='HKEY_CLASSES_ROOT\CLSID\{3b9e5f12-6a47-41d0-8c2e-7d15a0b4e963}'
 status=0
 fail() { echo "FAIL: $*"; status=1; }
 
-# One "name type data" line per value, each after the line of its key.
-query() { "$wine_run" reg query "$key" /s 2>/dev/null | tr -d '\r' | sed -e 's/^ *//' -e '/^$/d'; }
+# One "name type data" line per value, each after the line of its key; nothing for a missing key.
+query() {
+    local text
+    text=$("$wine_run" reg query "$key" /s 2>/dev/null) || return 0
+    printf '%s\n' "$text" | tr -d '\r' | sed -e 's/^ *//' -e '/^$/d'
+}
 
 "$wine_run" reg delete "$key" /f >/dev/null 2>&1
 "$wine_run" regsvr32 /s "$windows_dll" || fail "regsvr32 returned $?"

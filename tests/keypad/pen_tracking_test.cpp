@@ -110,7 +110,8 @@ TEST_F(PenTrackingTest, DirectModeHitsOnlyActiveKeysAndTheDirectRow)
     EXPECT_EQ(KEY_SEVEN, HitTestKey(150, 30));
     EXPECT_EQ(NO_KEY, HitTestKey(30, 30)); // sin
     EXPECT_EQ(DIRECT_KEY_BASE, HitTestKey(13, 3));
-    EXPECT_EQ(SCI_TOGGLE, HitTestKey(12, 3)); // the toggle key still lies there
+    EXPECT_EQ(NO_KEY, HitTestKey(12, 3)); // between the toggle key and the direct row
+    EXPECT_EQ(SCI_TOGGLE, HitTestKey(10, 3));
     EXPECT_EQ(DIRECT_KEY_BASE + 10, HitTestKey(177, 19));
     EXPECT_EQ(NO_KEY, HitTestKey(178, 19));
     for (int x = 14; x < 178; ++x) // the display is all direct row, whatever DirectInEx says

@@ -70,6 +70,7 @@ TEST_F(SettingsStoreTest, PadStateSurvivesTheWindowButTheCalculationDoesNot)
 
 TEST_F(SettingsStoreTest, FlagsAreOnOnlyWhenTheStoredNumberIsExactlyOne)
 {
+    Close();
     StoreSetting(L"ModeInv", 2);
     BYTE bOne = 1;
     StoreRaw(L"ModeHyp", REG_BINARY, &bOne, 1); // the low byte of a zeroed number
@@ -78,7 +79,7 @@ TEST_F(SettingsStoreTest, FlagsAreOnOnlyWhenTheStoredNumberIsExactlyOne)
     StoreRaw(L"DirectInEx", REG_SZ, L"1", 4); // "1" as text is the number 0x31
     DWORD adwLong[2] = {1, 0};
     StoreRaw(L"DirectOutEx", REG_BINARY, adwLong, 8); // too long to read
-    Reopen();
+    Open();
     EXPECT_FALSE(g_PadState.bInv);
     EXPECT_TRUE(g_PadState.bHyp);
     EXPECT_FALSE(g_PadState.bEquelToInput);
@@ -92,9 +93,10 @@ TEST_F(SettingsStoreTest, FlagsAreOnOnlyWhenTheStoredNumberIsExactlyOne)
 
 TEST_F(SettingsStoreTest, OutOfRangePadTypeAndRadixAreTakenAsZero)
 {
+    Close();
     StoreSetting(L"PadType", 7);
     StoreSetting(L"Radix", 0xFFFFFFFF);
-    Reopen();
+    Open();
     EXPECT_EQ(PAD_SCIENTIFIC, g_PadState.nPadType);
     EXPECT_EQ(0, g_PadState.nRadix);
     panel->TapText("5"); // the pad works

@@ -101,10 +101,12 @@ class KeypadTest : public testing::Test
         panel.reset(new TestPanel);
         panel->RegisterRecorder();
     }
-    // Destroys the pad window (which saves the pad state) and creates a new one.
+    // Destroys the pad window, which saves the pad state over what the store held.
+    void Close() { panel.reset(); }
+    // Destroys the pad window and creates a new one.
     void Reopen()
     {
-        panel.reset();
+        Close();
         Open();
     }
     const CallLog& Calls() const { return panel->recorder.calls; }
