@@ -186,6 +186,21 @@ TEST(NumberText, OutputIsTruncatedToTheBufferAndAlwaysTerminated)
     }
 }
 
+TEST(NumberText, ArgumentsOutsideTheirRangesTakeTheNearestEnd)
+{
+    const double dblThird = 1.0 / 3;
+    EXPECT_EQ(General(dblThird, 1), General(dblThird, 0));
+    EXPECT_EQ(General(dblThird, 17), General(dblThird, 99));
+    EXPECT_EQ(Exponential(dblThird, 0), Exponential(dblThird, -5));
+    EXPECT_EQ(Exponential(dblThird, 16), Exponential(dblThird, 40));
+    EXPECT_EQ(Fixed(dblThird, 0), Fixed(dblThird, -1));
+    EXPECT_EQ(Fixed(dblThird, 16), Fixed(dblThird, 1000));
+    EXPECT_EQ(35u, ParseRadix("z", 36));
+    EXPECT_EQ(0u, ParseRadix("5", 1));
+    EXPECT_EQ(0u, ParseRadix("5", 37));
+    EXPECT_EQ("255", Unsigned(255, 3));
+}
+
 TEST(ParseDecimal, ReadsTheLongestValidPrefix)
 {
     EXPECT_SAME_DOUBLE(0.0, Parse(""));
