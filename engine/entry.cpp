@@ -7,7 +7,7 @@ namespace
 {
 
 const int MANTISSA_DIGITS = 16;     // characters besides the point; a minus sign counts
-const int EXPONENT_PART_LIMIT = 5;  // "e+" and three digits
+const int EXPONENT_PART_LIMIT = 5;  // the mark and three digits fill the exponent
 const int EXPONENT_MARK_LENGTH = 2; // "e+" or "e-"
 
 bool IsDecimalDigit(WideChar ch)

@@ -398,10 +398,10 @@ int DigitValue(WideChar ch)
         return ch - 'a' + 10;
     if (ch >= 'A' && ch <= 'Z')
         return ch - 'A' + 10;
-    return 99;
+    return 99; // beyond every base
 }
 
-// The exact value nDigits * 10^nPower10 against nBinary * 2^nPower2.
+// Orders the exact value digits * 10^nPower10 against nBinary * 2^nPower2.
 int CompareDecimal(const BigNumber& digits, int nPower10, uint64_t nBinary, int nPower2)
 {
     BigNumber decimal = digits;
@@ -509,6 +509,67 @@ uint64_t NearestDouble(const BigNumber& digits, uint64_t nLead, int nLeadPower10
     return static_cast<uint64_t>(nExponent + 1075) << 52 | (nMantissa & kFractionMask);
 }
 
+// The exponent that follows a mantissa, if any: it counts only with at least one digit, and its
+// size is capped far beyond any text's digit count.
+long long ReadExponent(const WideChar* p)
+{
+    if (*p != 'e' && *p != 'E')
+        return 0;
+    ++p;
+    bool bNegative = *p == '-';
+    if (*p == '+' || *p == '-')
+        ++p;
+    long long nExponent = 0;
+    for (; IsDigit(*p); ++p)
+    {
+        if (nExponent < 100000000000000000LL)
+            nExponent = nExponent * 10 + (*p - '0');
+    }
+    return bNegative ? -nExponent : nExponent;
+}
+
+// The bits of the double nearest to 0.d1d2...dn times 10^nPoint, whose n significant digits
+// start at the digit nFirst of the mantissa (the point not counted) and end with a nonzero one.
+uint64_t ReadSignificand(const WideChar* pMantissa, long long nFirst, long long nSignificant,
+                         int nPoint)
+{
+    int nRead = nSignificant < kMaxReadDigits ? static_cast<int>(nSignificant) : kMaxReadDigits;
+    BigNumber digits;
+    BigSet(&digits, 0);
+    uint64_t nLead = 0;
+    int nLeadDigits = 0;
+    uint32_t nChunk = 0;
+    uint32_t nChunkScale = 1;
+    long long nIndex = 0;
+    for (const WideChar* p = pMantissa; nIndex < nFirst + nRead; ++p)
+    {
+        if (*p == '.' || nIndex++ < nFirst)
+            continue;
+        unsigned nDigit = static_cast<unsigned>(*p - '0');
+        if (nLeadDigits < 19)
+        {
+            nLead = nLead * 10 + nDigit;
+            ++nLeadDigits;
+        }
+        nChunk = nChunk * 10 + nDigit;
+        nChunkScale *= 10;
+        if (nChunkScale == kBillion)
+        {
+            BigMulAdd(&digits, nChunkScale, nChunk);
+            nChunk = 0;
+            nChunkScale = 1;
+        }
+    }
+    BigMulAdd(&digits, nChunkScale, nChunk);
+    int nPower10 = nPoint - nRead;
+    if (nSignificant > nRead)
+    {
+        BigMulAdd(&digits, 10, 1);
+        --nPower10;
+    }
+    return NearestDouble(digits, nLead, nPoint - nLeadDigits, nPower10);
+}
+
 } // namespace
 
 void FormatGeneral(double dblValue, int nDigits, char* pszOut, size_t cbOut)
@@ -601,72 +662,16 @@ double ParseDecimal(const WideChar* pszText)
     if (nDigits == 0)
         return 0.0;
 
-    // An exponent counts only with at least one digit; its size is capped far beyond any text.
-    long long nExponent = 0;
-    if (*p == 'e' || *p == 'E')
-    {
-        const WideChar* q = p + 1;
-        bool bNegativeExponent = *q == '-';
-        if (*q == '+' || *q == '-')
-            ++q;
-        for (; IsDigit(*q); ++q)
-        {
-            if (nExponent < 100000000000000000LL)
-                nExponent = nExponent * 10 + (*q - '0');
-        }
-        if (bNegativeExponent)
-            nExponent = -nExponent;
-    }
-
     uint64_t nBits = 0;
     if (nFirst >= 0)
     {
         // The value is 0.d(first)d(first+1)... times 10^nPoint.
-        long long nPoint = nIntegerDigits - nFirst + nExponent;
+        long long nPoint = nIntegerDigits - nFirst + ReadExponent(p);
         if (nPoint > 309)
             nBits = kInfinityBits;
         else if (nPoint >= -324)
-        {
-            long long nSignificant = nLast - nFirst + 1;
-            int nRead =
-                nSignificant < kMaxReadDigits ? static_cast<int>(nSignificant) : kMaxReadDigits;
-            BigNumber digits;
-            BigSet(&digits, 0);
-            uint64_t nLead = 0;
-            int nLeadDigits = 0;
-            uint32_t nChunk = 0;
-            uint32_t nChunkScale = 1;
-            long long nIndex = 0;
-            for (const WideChar* q = pMantissa; nIndex < nFirst + nRead; ++q)
-            {
-                if (*q == '.')
-                    continue;
-                if (nIndex++ < nFirst)
-                    continue;
-                int nDigit = *q - '0';
-                if (nLeadDigits < 19)
-                {
-                    nLead = nLead * 10 + static_cast<unsigned>(nDigit);
-                    ++nLeadDigits;
-                }
-                nChunk = nChunk * 10 + static_cast<unsigned>(nDigit);
-                nChunkScale *= 10;
-                if (nChunkScale == kBillion)
-                {
-                    BigMulAdd(&digits, nChunkScale, nChunk);
-                    nChunk = 0;
-                    nChunkScale = 1;
-                }
-            }
-            BigMulAdd(&digits, nChunkScale, nChunk);
-            int nPower10 = static_cast<int>(nPoint) - nRead;
-            if (nSignificant > nRead)
-            {
-                BigMulAdd(&digits, 10, 1);
-                --nPower10;
-            }
-            nBits = NearestDouble(digits, nLead, static_cast<int>(nPoint) - nLeadDigits, nPower10);
-        }
+            nBits =
+                ReadSignificand(pMantissa, nFirst, nLast - nFirst + 1, static_cast<int>(nPoint));
     }
     return BitsToDouble(bNegative ? nBits | kSignBit : nBits);
 }

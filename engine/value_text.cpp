@@ -37,8 +37,8 @@ int WriteValueText(double dblValue, WideChar* pszOut)
     }
     else
     {
-        // pow() rather than literals: 0.1 to the 16th comes out slightly above 1e-16, and the
-        // bounds must match the platform's own.
+        // The bounds come from pow() as the platform computes them: 0.1 to the 16th lands
+        // slightly above 1e-16, so 1e-16 itself is written in exponential notation.
         double dblMagnitude = std::fabs(dblValue);
         if (dblMagnitude > std::pow(0.1, 16) && dblMagnitude < std::pow(10.0, 16))
             FormatGeneral(dblValue, 16, szText, sizeof(szText));

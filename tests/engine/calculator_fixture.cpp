@@ -13,11 +13,6 @@ std::string Narrow(const WideChar* pszText)
     return text;
 }
 
-void CalculatorTest::SetUp()
-{
-    Start(MODE_DECIMAL);
-}
-
 void CalculatorTest::Start(int nMode, int nRadix)
 {
     Reset(nMode, nRadix);

@@ -10,7 +10,6 @@
 
 #include <cfloat>
 #include <cmath>
-#include <cstdio>
 #include <cstdlib>
 #include <string>
 #include <vector>
@@ -19,23 +18,6 @@ namespace
 {
 
 const int kRandomSamples = 150000;
-
-// glibc writes at least two exponent digits, the platform at least three.
-std::string WithThreeDigitExponent(std::string str)
-{
-    size_t nExponent = str.find('e');
-    if (nExponent != std::string::npos && str.size() - nExponent == 4)
-        str.insert(nExponent + 2, "0");
-    return str;
-}
-
-std::string Glibc(char chConversion, int nPrecision, double dblValue)
-{
-    const char szFormat[] = {'%', '.', '*', chConversion, 0};
-    char sz[512];
-    std::snprintf(sz, sizeof sz, szFormat, nPrecision, dblValue);
-    return WithThreeDigitExponent(sz);
-}
 
 std::string Ours(char chConversion, int nPrecision, double dblValue)
 {
@@ -113,7 +95,7 @@ void ExpectFormatMatches(char chConversion, int nDisplayPrecision, int nMinPreci
         const int nCycled = nMinPrecision + nCycle++ % (nMaxPrecision - nMinPrecision + 1);
         for (int nPrecision : {nDisplayPrecision, nCycled})
         {
-            const std::string strExpected = Glibc(chConversion, nPrecision, dblValue);
+            const std::string strExpected = RuntimeText(chConversion, nPrecision, dblValue);
             const std::string strActual = Ours(chConversion, nPrecision, dblValue);
             if (strExpected != strActual && nFailures++ < 10)
                 ADD_FAILURE() << "%." << nPrecision << chConversion << " of " << strExpected << ": "

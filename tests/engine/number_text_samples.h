@@ -6,6 +6,7 @@
 #include "engine/number_text.h"
 
 #include <cstdint>
+#include <cstdio>
 #include <cstring>
 #include <string>
 
@@ -74,4 +75,18 @@ inline double SampleDouble(SampleRandom* p)
     case 6: return DoubleFromBits((n & ((1ULL << 52) - 1)) | nSign);
     default: return static_cast<double>(1000000000000000ULL + n % 3503599627370496ULL) + 0.5;
     }
+}
+
+// The C runtime's "%.<nPrecision><chConversion>" text with the exponent widened to the platform's
+// three digits. Only glibc's is a reference: its printf is exact.
+inline std::string RuntimeText(char chConversion, int nPrecision, double dblValue)
+{
+    const char szFormat[] = {'%', '.', '*', chConversion, 0};
+    char sz[512];
+    std::snprintf(sz, sizeof sz, szFormat, nPrecision, dblValue);
+    std::string str = sz;
+    size_t nExponent = str.find('e');
+    if (nExponent != std::string::npos && str.size() - nExponent == 4)
+        str.insert(nExponent + 2, "0");
+    return str;
 }

@@ -186,6 +186,21 @@ TEST(NumberText, OutputIsTruncatedToTheBufferAndAlwaysTerminated)
     }
 }
 
+TEST(NumberText, ArgumentsOutsideTheirRangesTakeTheNearestEnd)
+{
+    const double dblThird = 1.0 / 3;
+    EXPECT_EQ(General(dblThird, 1), General(dblThird, 0));
+    EXPECT_EQ(General(dblThird, 17), General(dblThird, 99));
+    EXPECT_EQ(Exponential(dblThird, 0), Exponential(dblThird, -5));
+    EXPECT_EQ(Exponential(dblThird, 16), Exponential(dblThird, 40));
+    EXPECT_EQ(Fixed(dblThird, 0), Fixed(dblThird, -1));
+    EXPECT_EQ(Fixed(dblThird, 16), Fixed(dblThird, 1000));
+    EXPECT_EQ(35u, ParseRadix("z", 36));
+    EXPECT_EQ(0u, ParseRadix("5", 1));
+    EXPECT_EQ(0u, ParseRadix("5", 37));
+    EXPECT_EQ("255", Unsigned(255, 3));
+}
+
 TEST(ParseDecimal, ReadsTheLongestValidPrefix)
 {
     EXPECT_SAME_DOUBLE(0.0, Parse(""));
@@ -263,6 +278,14 @@ TEST(ParseDecimal, DecidesTiesBeyondAnyNumberOfDigits)
     EXPECT_SAME_DOUBLE(1e10, Parse("1" + strZeros + "e-1990"));
 }
 
+TEST(NumberText, TheLargestDoublesShowAboveTheDoubleRange)
+{
+    EXPECT_EQ("1.79769313486232e+308", Exponential(DBL_MAX, 14));
+    EXPECT_SAME_DOUBLE(kInfinity, Parse(Exponential(DBL_MAX, 14)));
+    EXPECT_EQ("1.797693134862316e+308", General(DBL_MAX, 16));
+    EXPECT_SAME_DOUBLE(kInfinity, Parse(General(DBL_MAX, 16)));
+}
+
 TEST(NumberText, WrittenTextsReadBackToTheSameValue)
 {
     SampleRandom random = {7};
@@ -278,9 +301,13 @@ TEST(NumberText, WrittenTextsReadBackToTheSameValue)
         EXPECT_SAME_DOUBLE(dblValue, Parse(sz));
         // Fewer digits than a round trip needs still give a fixed point: the double read is
         // within half a unit of the text's last digit. Only a power of ten may read as a double
-        // just below it, where the digits of the lower decade are finer.
+        // just below it, where the digits of the lower decade are finer, and a text rounded up
+        // beyond DBL_MAX reads as infinity.
         const std::string strDisplay = Exponential(dblValue, 14);
-        EXPECT_EQ(strDisplay, Exponential(Parse(strDisplay), 14));
+        if (std::isfinite(Parse(strDisplay)))
+        {
+            EXPECT_EQ(strDisplay, Exponential(Parse(strDisplay), 14));
+        }
         const std::string strShort = General(dblValue, 16);
         if (!IsPowerOfTen(strShort))
         {

@@ -1,0 +1,15 @@
+# Fails when the number texts make a DLL grow by more than BUDGET bytes once stripped.
+# cmake -DPROBE=... -DBASELINE=... -DSTRIP=... -DBUDGET=... -DWORK_DIR=... -P check_dll_growth.cmake
+foreach(name PROBE BASELINE)
+    configure_file("${${name}}" "${WORK_DIR}/${name}.dll" COPYONLY)
+    execute_process(COMMAND "${STRIP}" "${WORK_DIR}/${name}.dll" RESULT_VARIABLE nResult)
+    if(NOT nResult EQUAL 0)
+        message(FATAL_ERROR "${STRIP} failed on ${${name}}")
+    endif()
+    file(SIZE "${WORK_DIR}/${name}.dll" n${name})
+endforeach()
+math(EXPR nGrowth "${nPROBE} - ${nBASELINE}")
+message("Stripped: ${nPROBE} bytes with the number texts, ${nBASELINE} without: ${nGrowth} bytes")
+if(nGrowth GREATER BUDGET)
+    message(FATAL_ERROR "The number texts add ${nGrowth} bytes, more than the ${BUDGET} allowed")
+endif()
