@@ -64,7 +64,7 @@ const std::vector<double>& ReferenceValues()
                                 0.1,
                                 1e23,
                                 9007199254740993.0,
-                                NextUp(DBL_MIN) - DBL_MIN,
+                                std::nextafter(DBL_MAX, 0.0),
                                 std::nextafter(DBL_MIN, 0.0)};
     s_values.assign(std::begin(adblFixed), std::end(adblFixed));
     for (int nPower = -323; nPower <= 308; ++nPower)
