@@ -8,8 +8,9 @@ function(vardeko_target_defaults target)
     target_compile_options(${target} PRIVATE -Wall -Wextra -Werror)
     if(WIN32)
         # A handheld has little memory: the component stays lean.
-        target_compile_options(${target} PRIVATE -Os -fno-exceptions -fno-rtti -ffunction-sections
-                                                 -fdata-sections)
+        # No -fdata-sections: on this target it moves zero-initialised globals out of .bss into
+        # the file.
+        target_compile_options(${target} PRIVATE -Oz -fno-exceptions -fno-rtti -ffunction-sections)
         target_compile_definitions(${target} PRIVATE UNICODE _UNICODE WIN32_LEAN_AND_MEAN)
     elseif(VARDEKO_SANITIZE)
         target_compile_options(${target} PRIVATE -fsanitize=address,undefined

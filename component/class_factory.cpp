@@ -5,13 +5,16 @@
 
 #include <new>
 
+// __uuidof keeps each identifier a constant of its own: the SDK's IID_ variables live in a library
+// object that would bring thousands of other identifiers into the DLL.
+
 ClassFactory::ClassFactory() : m_lRefCount(1) {}
 
 HRESULT ClassFactory::QueryInterface(REFIID riid, void** ppv)
 {
     if (ppv == nullptr)
         return E_POINTER;
-    if (IsEqualIID(riid, IID_IUnknown) || IsEqualIID(riid, IID_IClassFactory))
+    if (IsEqualIID(riid, __uuidof(IUnknown)) || IsEqualIID(riid, __uuidof(IClassFactory)))
     {
         *ppv = static_cast<IClassFactory*>(this);
         AddRef();
@@ -41,7 +44,7 @@ HRESULT ClassFactory::CreateInstance(IUnknown* pUnkOuter, REFIID riid, void** pp
     *ppv = nullptr;
     if (pUnkOuter != nullptr)
         return CLASS_E_NOAGGREGATION;
-    if (!IsEqualIID(riid, IID_IUnknown) && !IsEqualIID(riid, IID_IInputMethod))
+    if (!IsEqualIID(riid, __uuidof(IUnknown)) && !IsEqualIID(riid, IID_IInputMethod))
         return E_NOINTERFACE;
     InputMethod* pObject = new (std::nothrow) InputMethod;
     if (pObject == nullptr)

@@ -49,7 +49,7 @@ HRESULT InputMethod::QueryInterface(REFIID riid, void** ppv)
 {
     if (ppv == nullptr)
         return E_POINTER;
-    if (IsEqualIID(riid, IID_IUnknown) || IsEqualIID(riid, IID_IInputMethod))
+    if (IsEqualIID(riid, __uuidof(IUnknown)) || IsEqualIID(riid, IID_IInputMethod))
     {
         *ppv = static_cast<IInputMethod*>(this);
         AddRef();

@@ -1,20 +1,9 @@
 #include "engine/calculator_private.h"
 
+// Zero-initialised storage is exactly the state Reset(MODE_DECIMAL, RADIX_DEC) leaves: decimal
+// floating point, radix decimal, no error, level 0 and every level fresh. So the engine is ready
+// before the keypad sets it up, with no initialiser that would put its 3 KB into the DLL's data.
 Calculator g_Calculator;
-
-namespace
-{
-
-// The engine is usable before the keypad sets it up: decimal floating point, radix decimal.
-int ResetAtStartup()
-{
-    Reset(MODE_DECIMAL, RADIX_DEC);
-    return 1;
-}
-
-[[maybe_unused]] const int s_bResetAtStartup = ResetAtStartup();
-
-} // namespace
 
 void Reset(int nMode, int nRadix)
 {

@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cstring>
+
 TEST(CalculatorStartup, ModuleStartsInDecimalModeAndRadix)
 {
     EXPECT_EQ(MODE_DECIMAL, g_Calculator.m_nMode);
@@ -13,4 +15,12 @@ TEST(CalculatorStartup, ModuleStartsInDecimalModeAndRadix)
     WideChar szDisplay[DISPLAY_TEXT_SIZE];
     GetDisplayText(szDisplay);
     EXPECT_TRUE(TextEquals(szDisplay, WIDE("0")));
+}
+
+TEST(CalculatorStartup, StartUpStateIsTheStateOfADecimalReset)
+{
+    static Calculator s_atStartup;
+    s_atStartup = g_Calculator;
+    Reset(MODE_DECIMAL, RADIX_DEC);
+    EXPECT_EQ(0, memcmp(&s_atStartup, &g_Calculator, sizeof(Calculator)));
 }
