@@ -1,5 +1,7 @@
 #include "tools/artwork/bitmap_file.h"
 
+#include "tools/bitmap_bytes.h"
+
 namespace
 {
 
@@ -8,24 +10,6 @@ const uint8_t g_abGreys[4] = {0, 128, 192, 255};
 const int FILE_HEADER_SIZE = 14;
 const int INFO_HEADER_SIZE = 40;
 const int ICON_DIRECTORY_SIZE = 6 + 16;
-
-void Put16(std::vector<uint8_t>& ab, uint32_t n)
-{
-    ab.push_back(uint8_t(n));
-    ab.push_back(uint8_t(n >> 8));
-}
-
-void Put32(std::vector<uint8_t>& ab, uint32_t n)
-{
-    Put16(ab, n & 0xFFFF);
-    Put16(ab, n >> 16);
-}
-
-// Rows of a device-independent bitmap are padded to whole 32-bit words.
-uint32_t RowSize(int nWidth, int nBitsPerPixel)
-{
-    return uint32_t((nWidth * nBitsPerPixel + 31) / 32 * 4);
-}
 
 // BITMAPINFOHEADER; nHeight counts the mask too for icons.
 void PutInfoHeader(std::vector<uint8_t>& ab, int nWidth, int nHeight, int nBitsPerPixel,

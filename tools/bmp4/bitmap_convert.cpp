@@ -1,5 +1,7 @@
 #include "tools/bmp4/bitmap_convert.h"
 
+#include "tools/bitmap_bytes.h"
+
 namespace
 {
 
@@ -17,23 +19,6 @@ uint32_t Get16(const std::vector<uint8_t>& ab, size_t i)
 uint32_t Get32(const std::vector<uint8_t>& ab, size_t i)
 {
     return Get16(ab, i) | Get16(ab, i + 2) << 16;
-}
-
-void Put16(std::vector<uint8_t>& ab, uint32_t n)
-{
-    ab.push_back(uint8_t(n));
-    ab.push_back(uint8_t(n >> 8));
-}
-
-void Put32(std::vector<uint8_t>& ab, uint32_t n)
-{
-    Put16(ab, n & 0xFFFF);
-    Put16(ab, n >> 16);
-}
-
-uint32_t RowSize(int32_t nWidth, uint32_t nBitsPerPixel)
-{
-    return (uint32_t(nWidth) * nBitsPerPixel + 31) / 32 * 4;
 }
 
 // Plain 4-bit rows, bottom row first as the source stores them.
