@@ -10,7 +10,8 @@ namespace
 {
 
 const unsigned WHITE = 0xFFFFFF;
-const int SCI_INV = 32, SCI_HYP = 33, SCI_PAD = 34, SCI_TOGGLE = 35, PROG_TOGGLE = 36;
+const int SCI_INV = 32, SCI_HYP = 33, SCI_PAD = 34, SCI_TOGGLE = 35, PROG_PAD = 35,
+          PROG_TOGGLE = 36;
 
 // Counts the pixels of the rectangle (x, y, w, h) where the window differs from the expected
 // image, which is placed with its origin at (x0, y0) of the window.
@@ -86,6 +87,13 @@ TEST_F(PaintingTest, TheScientificPadShowsTheOverlayOfItsModifiers)
     }
     panel->TapKey(SCI_HYP);
     EXPECT_EQ(0, Differences(Window(), pad, 0, 0, 0, 21, 238, 57));
+
+    // The programmer pad keeps INV for the scientific pad, which shows it again on return.
+    panel->TapKey(SCI_INV);
+    panel->TapKey(SCI_PAD);
+    EXPECT_EQ(0, Differences(Window(), LoadBitmapPixels(L"PAD2"), 0, 0, 81, 21, 157, 57));
+    panel->TapKey(PROG_PAD);
+    EXPECT_EQ(0, Differences(Window(), LoadBitmapPixels(L"PAD1_INV"), 25, 23, 25, 23, 96, 54));
 }
 
 TEST_F(PaintingTest, TheProgrammerPadMarksItsRadixKey)
