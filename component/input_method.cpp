@@ -93,7 +93,7 @@ HRESULT InputMethod::Select(HWND hwndSip)
         return E_FAIL;
     }
 
-    RECT rc;
+    RECT rc = {};
     GetClientRect(hwndSip, &rc);
     m_hwndPad = CreateWindowExW(0, PAD_WINDOW_CLASS, L"", WS_CHILD | WS_VISIBLE | WS_BORDER,
                                 rc.left, rc.top, rc.right - rc.left, rc.bottom - rc.top, hwndSip,

@@ -51,7 +51,7 @@ LRESULT OnPadImInfo(HWND hwnd, UINT, WPARAM wParam, LPARAM lParam)
     }
     else if (wParam == PAD_IMINFO_RESIZE)
     {
-        RECT rc;
+        RECT rc = {};
         GetClientRect(GetParent(hwnd), &rc);
         MoveWindow(hwnd, 0, 0, rc.right - rc.left, rc.bottom - rc.top, TRUE);
     }
