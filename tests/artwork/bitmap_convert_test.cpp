@@ -97,7 +97,7 @@ TEST(BitmapConvert, RowsOfEveryShapeSurviveTheEncoding)
     for (int nWidth : {1, 2, 3, 4, 5, 7, 254, 255, 256, 257, 511, 600})
     {
         SCOPED_TRACE(nWidth);
-        Canvas canvas = CreateCanvas(nWidth, 6, SHADE_BLACK);
+        Canvas canvas = CreateCanvas(nWidth, 7, SHADE_BLACK);
         for (int x = 0; x < nWidth; ++x)
         {
             PutPixel(canvas, x, 0, uint8_t(random() % 4));          // no runs at all
@@ -106,6 +106,7 @@ TEST(BitmapConvert, RowsOfEveryShapeSurviveTheEncoding)
             PutPixel(canvas, x, 3, uint8_t(x % 7 < 3 ? 1 : x % 3)); // runs of three among noise
             PutPixel(canvas, x, 4, uint8_t(x % 300 < 280 ? 2 : random() % 4));
             PutPixel(canvas, x, 5, uint8_t(random() % 8 == 0 ? 3 : 0));
+            PutPixel(canvas, x, 6, uint8_t(x % 2 ? 1 : 3)); // two colours taking turns
         }
         std::vector<uint8_t> abSource = EncodeBitmap(canvas, 2);
         ExpectSamePixels(abSource, Convert(abSource));

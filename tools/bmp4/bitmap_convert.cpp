@@ -2,6 +2,8 @@
 
 #include "tools/bitmap_bytes.h"
 
+#include <cstdint>
+
 namespace
 {
 
@@ -35,16 +37,73 @@ std::vector<uint8_t> PackRows(const std::vector<std::vector<uint8_t>>& aRows)
     return ab;
 }
 
-size_t RunLength(const std::vector<uint8_t>& row, size_t i)
+const size_t MAX_RLE_COUNT = 255;
+
+// How a stretch of a row is written: as a run of up to two alternating colours (two bytes) or in
+// absolute mode (three pixels at least, two bytes and the pixels, padded to whole 16-bit words).
+struct RleStep
 {
-    size_t n = 1;
-    while (i + n < row.size() && n < 255 && row[i + n] == row[i])
-        ++n;
-    return n;
+    size_t nCost = SIZE_MAX; // bytes from the start of the row to here
+    size_t nStart = 0;       // where the last stretch began
+    bool bAbsolute = false;
+};
+
+size_t AbsoluteCost(size_t nCount)
+{
+    size_t cb = 2 + (nCount + 1) / 2;
+    return cb + cb % 2;
 }
 
-// BI_RLE4: runs of three or more equal pixels as (count, colour); stretches of differing pixels in
-// absolute mode, padded to whole 16-bit words; an end-of-line code after each row and an
+// The shortest encoding of one row: every way to cut it into stretches, by dynamic programming.
+std::vector<RleStep> PlanRow(const std::vector<uint8_t>& row)
+{
+    std::vector<RleStep> aSteps(row.size() + 1);
+    aSteps[0].nCost = 0;
+    for (size_t i = 0; i < row.size(); ++i)
+    {
+        size_t nBase = aSteps[i].nCost;
+        size_t nLongest = row.size() - i < MAX_RLE_COUNT ? row.size() - i : MAX_RLE_COUNT;
+        for (size_t n = 1; n <= nLongest; ++n)
+        {
+            size_t j = i + n;
+            if (n > 2 && row[j - 1] != row[j - 3])
+                break; // no longer a run of alternating colours
+            if (nBase + 2 < aSteps[j].nCost)
+                aSteps[j] = {nBase + 2, i, false};
+        }
+        for (size_t n = 3; n <= nLongest; ++n)
+        {
+            size_t j = i + n;
+            if (nBase + AbsoluteCost(n) < aSteps[j].nCost)
+                aSteps[j] = {nBase + AbsoluteCost(n), i, true};
+        }
+    }
+    return aSteps;
+}
+
+void EncodeStretch(const std::vector<uint8_t>& row, size_t i, size_t nCount, bool bAbsolute,
+                   std::vector<uint8_t>& ab)
+{
+    if (!bAbsolute)
+    {
+        uint8_t bSecond = nCount > 1 ? row[i + 1] : row[i];
+        ab.push_back(uint8_t(nCount));
+        ab.push_back(uint8_t(row[i] << 4 | bSecond));
+        return;
+    }
+    ab.push_back(0);
+    ab.push_back(uint8_t(nCount));
+    size_t cbPixels = (nCount + 1) / 2;
+    for (size_t k = 0; k < cbPixels; ++k)
+    {
+        uint8_t bLow = 2 * k + 1 < nCount ? row[i + 2 * k + 1] : 0;
+        ab.push_back(uint8_t(row[i + 2 * k] << 4 | bLow));
+    }
+    if (cbPixels % 2)
+        ab.push_back(0);
+}
+
+// BI_RLE4, each row cut into its shortest stretches; an end-of-line code after each row and an
 // end-of-bitmap code after the last.
 std::vector<uint8_t> EncodeRle4(const std::vector<std::vector<uint8_t>>& aRows)
 {
@@ -52,47 +111,15 @@ std::vector<uint8_t> EncodeRle4(const std::vector<std::vector<uint8_t>>& aRows)
     for (size_t y = 0; y < aRows.size(); ++y)
     {
         const std::vector<uint8_t>& row = aRows[y];
-        size_t i = 0;
-        while (i < row.size())
+        std::vector<RleStep> aSteps = PlanRow(row);
+        std::vector<size_t> aCuts; // ends of the stretches, last first
+        for (size_t j = row.size(); j > 0; j = aSteps[j].nStart)
+            aCuts.push_back(j);
+        for (size_t k = aCuts.size(); k > 0; --k)
         {
-            size_t nRun = RunLength(row, i);
-            if (nRun >= 3)
-            {
-                ab.push_back(uint8_t(nRun));
-                ab.push_back(uint8_t(row[i] << 4 | row[i]));
-                i += nRun;
-                continue;
-            }
-            size_t nEnd = i;
-            while (nEnd < row.size() && nEnd - i < 255)
-            {
-                size_t nNext = RunLength(row, nEnd);
-                if (nNext >= 3)
-                    break;
-                nEnd += nNext < 255 - (nEnd - i) ? nNext : 255 - (nEnd - i);
-            }
-            size_t nCount = nEnd - i;
-            if (nCount < 3)
-            {
-                // Absolute mode needs three pixels at least; one or two go as a two-colour run.
-                uint8_t bSecond = nCount == 2 ? row[i + 1] : 0;
-                ab.push_back(uint8_t(nCount));
-                ab.push_back(uint8_t(row[i] << 4 | bSecond));
-            }
-            else
-            {
-                ab.push_back(0);
-                ab.push_back(uint8_t(nCount));
-                size_t cbPixels = (nCount + 1) / 2;
-                for (size_t k = 0; k < cbPixels; ++k)
-                {
-                    uint8_t bLow = 2 * k + 1 < nCount ? row[i + 2 * k + 1] : 0;
-                    ab.push_back(uint8_t(row[i + 2 * k] << 4 | bLow));
-                }
-                if (cbPixels % 2)
-                    ab.push_back(0);
-            }
-            i = nEnd;
+            size_t j = aCuts[k - 1];
+            size_t i = aSteps[j].nStart;
+            EncodeStretch(row, i, j - i, aSteps[j].bAbsolute, ab);
         }
         ab.push_back(0);
         ab.push_back(y + 1 < aRows.size() ? 0 : 1);
