@@ -1,5 +1,6 @@
 // Typing and editing the input text, and the dispatch of command keys.
 
+#include "engine/arithmetic_traps.h"
 #include "engine/beep.h"
 #include "engine/calculator_private.h"
 
@@ -173,16 +174,7 @@ int StartExponent()
     return 1;
 }
 
-} // namespace
-
-int EnterChar(WideChar ch)
-{
-    if (g_Calculator.m_bExpInput)
-        return EnterExponentDigit(ch);
-    return EnterMantissaChar(ch);
-}
-
-int ExecuteCommand(unsigned nCode)
+int DispatchCommand(unsigned nCode)
 {
     switch (nCode)
     {
@@ -210,4 +202,18 @@ int ExecuteCommand(unsigned nCode)
     if (level.m_nOp != CMD_POWER)
         level.m_nSubStatus = SUB_FUNCTION;
     return nResult;
+}
+
+} // namespace
+
+int EnterChar(WideChar ch)
+{
+    if (g_Calculator.m_bExpInput)
+        return EnterExponentDigit(ch);
+    return EnterMantissaChar(ch);
+}
+
+int ExecuteCommand(unsigned nCode)
+{
+    return RunWithoutTraps(DispatchCommand, nCode);
 }

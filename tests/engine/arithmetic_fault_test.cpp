@@ -1,0 +1,79 @@
+// A host may run with floating-point exceptions unmasked. Faults must still end in the error
+// state rather than a trap, and the host must get its settings back.
+
+#include "tests/engine/calculator_fixture.h"
+
+#include <cfenv>
+#ifdef _WIN32
+#include <float.h>
+#endif
+
+namespace
+{
+
+#ifdef _WIN32
+unsigned ControlWord()
+{
+    unsigned uWord = 0;
+    _controlfp_s(&uWord, 0, 0);
+    return uWord;
+}
+
+void UnmaskFaults()
+{
+    unsigned uWord = 0;
+    _controlfp_s(&uWord, _MCW_EM & ~(_EM_ZERODIVIDE | _EM_INVALID | _EM_OVERFLOW), _MCW_EM);
+}
+
+void MaskFaults()
+{
+    unsigned uWord = 0;
+    _controlfp_s(&uWord, _MCW_EM, _MCW_EM);
+}
+#else
+unsigned ControlWord()
+{
+    return static_cast<unsigned>(fegetexcept());
+}
+
+void UnmaskFaults()
+{
+    feenableexcept(FE_DIVBYZERO | FE_INVALID | FE_OVERFLOW);
+}
+
+void MaskFaults()
+{
+    fedisableexcept(FE_ALL_EXCEPT);
+}
+#endif
+
+} // namespace
+
+class ArithmeticFaultTest : public CalculatorTest
+{
+  protected:
+    void SetUp() override
+    {
+        CalculatorTest::SetUp();
+        UnmaskFaults();
+        uHostWord = ControlWord();
+    }
+    void TearDown() override { MaskFaults(); }
+
+    unsigned uHostWord = 0;
+};
+
+TEST_F(ArithmeticFaultTest, FaultsBecomeTheErrorStateWithTrapsEnabled)
+{
+    const char* apszKeys[] = {
+        "1 / 0 =", "0 / 0 =", "2 sign sqrt", "10 x^y 400 =", "0 ln", "1 atanh", "9 exp 300 x^2"};
+    for (const char* pszKeys : apszKeys)
+    {
+        Start(MODE_DECIMAL);
+        EXPECT_EQ("Error", Keys(pszKeys)) << pszKeys;
+        EXPECT_EQ(uHostWord, ControlWord()) << pszKeys;
+    }
+    Start(MODE_INTEGER);
+    EXPECT_EQ("Error", Keys("7 / 0 ="));
+    EXPECT_EQ(uHostWord, ControlWord());
+}
