@@ -26,7 +26,7 @@ vardeko_require_packages() {
 
 VARDEKO_NATIVE_PACKAGES=(cmake make g++ libgtest-dev libbenchmark-dev)
 VARDEKO_WINDOWS_PACKAGES=(g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 googletest
-                          wine64 xvfb xauth)
+                          wine wine64 xvfb xauth)
 
 # Configures (once) and builds the native programs and tests.
 vardeko_build_native() {
