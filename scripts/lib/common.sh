@@ -33,6 +33,7 @@ VARDEKO_HOST_PACKAGES=(fonts-ipafont-gothic x11-utils)
 # The face the options dialog asks for, and the installed font that stands in for it.
 VARDEKO_DIALOG_FACE='ＭＳ Ｐゴシック'
 VARDEKO_DIALOG_FONT='IPAPGothic'
+VARDEKO_CLSID_KEY='HKEY_CLASSES_ROOT\CLSID\{3b9e5f12-6a47-41d0-8c2e-7d15a0b4e963}'
 
 # Configures (once) and builds the native programs and tests.
 vardeko_build_native() {
@@ -46,6 +47,17 @@ vardeko_build_windows() {
         -DCMAKE_TOOLCHAIN_FILE="$VARDEKO_ROOT/cmake/mingw-w64-x86_64.cmake" \
         -DCMAKE_BUILD_TYPE=Release "$@" >/dev/null
     cmake --build "$VARDEKO_WINDOWS_BUILD" -j "$VARDEKO_JOBS"
+}
+
+# Runs one of the build functions with its arguments, showing the compiler's output only when
+# the build fails; exits then.
+vardeko_build_quietly() {
+    local log=$VARDEKO_ROOT/out/build/build.log
+    mkdir -p "$VARDEKO_ROOT/out/build"
+    if ! "$@" >"$log" 2>&1; then
+        cat "$log"
+        exit 1
+    fi
 }
 
 # Starts a private Xvfb server and exports DISPLAY; vardeko_stop_display ends it.
@@ -114,6 +126,15 @@ vardeko_prepare_host() {
     local marlett=/usr/share/wine/fonts/marlett.ttf fonts="$WINEPREFIX/drive_c/windows/Fonts"
     [ -f "$marlett" ] && [ ! -f "$fonts/marlett.ttf" ] && cp "$marlett" "$fonts/"
     return $status
+}
+
+# Deletes the keypad's stored pad state and options, leaving the registration: the next pad
+# window starts as on a first run.
+vardeko_clear_settings() {
+    local value
+    for value in PadType ModeInv ModeHyp Radix EquelToInput InputToClear DirectInEx DirectOutEx; do
+        wine reg delete "$VARDEKO_CLSID_KEY" /v "$value" /f >/dev/null 2>&1 || true
+    done
 }
 
 vardeko_stop_wine() {
