@@ -68,8 +68,9 @@ int Run(const HostScript& script)
         {
             char szError[64];
             snprintf(szError, sizeof(szError), "(error 0x%08lX)\n", static_cast<unsigned long>(hr));
-            WriteError("vardeko-host: cannot select the input method " + MethodNames() + " " +
-                       szError);
+            const std::wstring& sName = g_Host.aMethods[nMethod].sName;
+            WriteError("vardeko-host: cannot select the input method " +
+                       ToUtf8(sName.c_str(), sName.size()) + " " + szError);
             CloseHost();
             return EXIT_FAILURE_STATUS;
         }

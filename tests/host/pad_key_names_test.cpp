@@ -96,12 +96,3 @@ TEST(PadKeyNamesTest, NamesAreExactAndDistinguishTheTwoKeysLabelledC)
     for (const char* pszName : {"", "a", "and", "Del", "enter", "x^3", "7 ", "asin", "CE"})
         EXPECT_FALSE(FindPadKey(pszName, &place)) << '"' << pszName << '"';
 }
-
-TEST(PadKeyNamesTest, DirectRowNamesTapTheRowWhereItIsDrawn)
-{
-    PadKeyPlace place;
-    ASSERT_TRUE(FindPadKey("Esc", &place));
-    // The row's first key covers (13, 3) to (28, 20) in the window.
-    EXPECT_EQ(20, KeyCentre(place).x);
-    EXPECT_EQ(11, KeyCentre(place).y);
-}
