@@ -27,6 +27,13 @@ vardeko_require_packages() {
 VARDEKO_NATIVE_PACKAGES=(cmake make g++ libgtest-dev libbenchmark-dev)
 VARDEKO_WINDOWS_PACKAGES=(g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 googletest
                           wine wine64 xvfb xauth)
+# What the host needs to be shown: a Japanese font for the options dialog, and xdpyinfo to tell
+# whether a display can be reached.
+VARDEKO_HOST_PACKAGES=(fonts-ipafont-gothic x11-utils)
+# The face the options dialog asks for, and the installed font that stands in for it.
+VARDEKO_DIALOG_FACE='ＭＳ Ｐゴシック'
+VARDEKO_DIALOG_FONT='IPAPGothic'
+VARDEKO_CLSID_KEY='HKEY_CLASSES_ROOT\CLSID\{3b9e5f12-6a47-41d0-8c2e-7d15a0b4e963}'
 
 # Configures (once) and builds the native programs and tests.
 vardeko_build_native() {
@@ -40,6 +47,17 @@ vardeko_build_windows() {
         -DCMAKE_TOOLCHAIN_FILE="$VARDEKO_ROOT/cmake/mingw-w64-x86_64.cmake" \
         -DCMAKE_BUILD_TYPE=Release "$@" >/dev/null
     cmake --build "$VARDEKO_WINDOWS_BUILD" -j "$VARDEKO_JOBS"
+}
+
+# Runs one of the build functions with its arguments, showing the compiler's output only when
+# the build fails; exits then.
+vardeko_build_quietly() {
+    local log=$VARDEKO_ROOT/out/build/build.log
+    mkdir -p "$VARDEKO_ROOT/out/build"
+    if ! "$@" >"$log" 2>&1; then
+        cat "$log"
+        exit 1
+    fi
 }
 
 # Starts a private Xvfb server and exports DISPLAY; vardeko_stop_display ends it.
@@ -78,9 +96,45 @@ vardeko_start_wine() {
         wine reg add 'HKCU\Software\Wine\WineDbg' /v ShowCrashDialog /t REG_DWORD /d 0 /f >/dev/null 2>&1
         # Xvfb runs no window manager, which Wine would wait for at every hidden window.
         wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1
+        wineserver -w
     fi
-    wineserver -p
+    # A server already running for the prefix (another program of the user's) serves as well.
+    wineserver -p 2>/dev/null || true
     wine cmd /c exit 0 >/dev/null 2>&1 || true
+}
+
+# Readies the running Wine prefix for the host: registers the component of this build (every
+# time, so that a rebuilt DLL is the one loaded) and makes the options dialog readable. Its face
+# and the face Wine links captions to both become the Japanese font; the mapping goes through a
+# UTF-16 registry file, which does not depend on the locale. Debian's Wine does not find its own
+# Marlett, which draws the caption buttons, so the prefix gets a copy.
+vardeko_prepare_host() {
+    local dll reg status
+    dll=$(winepath -w "$VARDEKO_ROOT/out/windows/bin/vardeko.dll")
+    wine regsvr32 /s "$dll" || { echo "regsvr32 could not register $dll" >&2; return 1; }
+    reg=$(mktemp --suffix=.reg)
+    {
+        printf '\xff\xfe'
+        printf '%s\r\n' 'Windows Registry Editor Version 5.00' '' \
+            '[HKEY_CURRENT_USER\Software\Wine\Fonts\Replacements]' \
+            "\"$VARDEKO_DIALOG_FACE\"=\"$VARDEKO_DIALOG_FONT\"" \
+            "\"MS UI Gothic\"=\"$VARDEKO_DIALOG_FONT\"" | iconv -f UTF-8 -t UTF-16LE
+    } >"$reg"
+    wine regedit /S "$(winepath -w "$reg")"
+    status=$?
+    rm -f "$reg"
+    local marlett=/usr/share/wine/fonts/marlett.ttf fonts="$WINEPREFIX/drive_c/windows/Fonts"
+    [ -f "$marlett" ] && [ ! -f "$fonts/marlett.ttf" ] && cp "$marlett" "$fonts/"
+    return $status
+}
+
+# Deletes the keypad's stored pad state and options, leaving the registration: the next pad
+# window starts as on a first run.
+vardeko_clear_settings() {
+    local value
+    for value in PadType ModeInv ModeHyp Radix EquelToInput InputToClear DirectInEx DirectOutEx; do
+        wine reg delete "$VARDEKO_CLSID_KEY" /v "$value" /f >/dev/null 2>&1 || true
+    done
 }
 
 vardeko_stop_wine() {

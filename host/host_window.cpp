@@ -1,0 +1,205 @@
+#include "host/host_window.h"
+
+HostState g_Host = {nullptr, nullptr, nullptr, nullptr, {}, -1, nullptr, {}};
+
+namespace
+{
+
+const WCHAR MAIN_CLASS[] = L"VardekoHostScreen";
+const WCHAR PANEL_CLASS[] = L"VardekoHostPanel";
+const DWORD MAIN_STYLE = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPCHILDREN;
+
+void ReportSelectFailure(HRESULT hr)
+{
+    WCHAR szText[160];
+    wsprintfW(szText, L"The input method could not be selected (error 0x%08lX).",
+              static_cast<unsigned long>(hr));
+    MessageBoxW(g_Host.hwndMain, szText, L"Vardeko host", MB_OK | MB_ICONERROR);
+}
+
+void OnCommand(UINT uId)
+{
+    if (uId == IDM_EXIT)
+    {
+        CloseHost();
+        return;
+    }
+    if (uId == IDM_OPTIONS)
+    {
+        OpenInputMethodOptions();
+        return;
+    }
+    int nIndex = static_cast<int>(uId - IDM_METHOD_FIRST);
+    if (nIndex >= 0 && nIndex < static_cast<int>(g_Host.aMethods.size()))
+    {
+        HRESULT hr = SelectInputMethod(nIndex);
+        if (FAILED(hr))
+            ReportSelectFailure(hr);
+    }
+}
+
+LRESULT CALLBACK MainWndProc(HWND hwnd, UINT uMsg, WPARAM wParam, LPARAM lParam)
+{
+    switch (uMsg)
+    {
+    case WM_COMMAND: OnCommand(LOWORD(wParam)); return 0;
+    case WM_SETFOCUS:
+        // The application keeps the focus, as on the handheld: the panel never takes it.
+        SetFocus(g_Host.hwndEdit);
+        return 0;
+    case WM_CLOSE: CloseHost(); return 0;
+    case WM_DESTROY: PostQuitMessage(0); return 0;
+    default: return DefWindowProcW(hwnd, uMsg, wParam, lParam);
+    }
+}
+
+bool RegisterClasses()
+{
+    WNDCLASSW wc = {};
+    wc.lpfnWndProc = MainWndProc;
+    wc.hInstance = GetModuleHandleW(nullptr);
+    wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+    wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1);
+    wc.lpszClassName = MAIN_CLASS;
+    if (RegisterClassW(&wc) == 0)
+        return false;
+    wc.lpfnWndProc = DefWindowProcW;
+    wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
+    wc.lpszClassName = PANEL_CLASS;
+    return RegisterClassW(&wc) != 0;
+}
+
+HMENU CreateHostMenu()
+{
+    g_Host.hmenuInput = CreatePopupMenu();
+    for (size_t i = 0; i < g_Host.aMethods.size(); ++i)
+        AppendMenuW(g_Host.hmenuInput, MF_STRING, IDM_METHOD_FIRST + i,
+                    g_Host.aMethods[i].sName.c_str());
+    if (g_Host.aMethods.empty())
+        AppendMenuW(g_Host.hmenuInput, MF_STRING | MF_GRAYED, IDM_METHOD_FIRST,
+                    L"(no input method registered)");
+    AppendMenuW(g_Host.hmenuInput, MF_SEPARATOR, 0, nullptr);
+    AppendMenuW(g_Host.hmenuInput, MF_STRING | MF_GRAYED, IDM_OPTIONS, L"Options\x2026");
+    AppendMenuW(g_Host.hmenuInput, MF_SEPARATOR, 0, nullptr);
+    AppendMenuW(g_Host.hmenuInput, MF_STRING, IDM_EXIT, L"Exit");
+    HMENU hmenuBar = CreateMenu();
+    AppendMenuW(hmenuBar, MF_POPUP, reinterpret_cast<UINT_PTR>(g_Host.hmenuInput), L"Input");
+    return hmenuBar;
+}
+
+// The menu bar's height depends on the system's metrics: size the frame around the client area
+// the screen needs, then correct by what the window really got.
+void FitClientArea()
+{
+    RECT rcClient;
+    GetClientRect(g_Host.hwndMain, &rcClient);
+    RECT rcWindow;
+    GetWindowRect(g_Host.hwndMain, &rcWindow);
+    int nWidth = rcWindow.right - rcWindow.left + SCREEN_WIDTH - rcClient.right;
+    int nHeight = rcWindow.bottom - rcWindow.top + SCREEN_HEIGHT - rcClient.bottom;
+    SetWindowPos(g_Host.hwndMain, nullptr, 0, 0, nWidth, nHeight,
+                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void ShowActiveMethod()
+{
+    for (size_t i = 0; i < g_Host.aMethods.size(); ++i)
+        CheckMenuItem(g_Host.hmenuInput, IDM_METHOD_FIRST + i,
+                      static_cast<int>(i) == g_Host.nActiveMethod ? MF_CHECKED : MF_UNCHECKED);
+    EnableMenuItem(g_Host.hmenuInput, IDM_OPTIONS,
+                   g_Host.pMethod != nullptr ? MF_ENABLED : MF_GRAYED);
+}
+
+} // namespace
+
+bool CreateHostWindow(bool bFixedPlace)
+{
+    if (!RegisterClasses())
+        return false;
+    g_Host.aMethods = FindInputMethods();
+    RECT rc = {0, 0, SCREEN_WIDTH, SCREEN_HEIGHT};
+    AdjustWindowRectEx(&rc, MAIN_STYLE, TRUE, 0);
+    int x = bFixedPlace ? 0 : CW_USEDEFAULT;
+    int y = bFixedPlace ? 0 : CW_USEDEFAULT;
+    HINSTANCE hInstance = GetModuleHandleW(nullptr);
+    g_Host.hwndMain =
+        CreateWindowExW(0, MAIN_CLASS, L"Vardeko host", MAIN_STYLE, x, y, rc.right - rc.left,
+                        rc.bottom - rc.top, nullptr, CreateHostMenu(), hInstance, nullptr);
+    if (g_Host.hwndMain == nullptr)
+        return false;
+    FitClientArea();
+    g_Host.hwndEdit = CreateWindowExW(
+        0, L"EDIT", L"",
+        WS_CHILD | WS_VISIBLE | WS_VSCROLL | ES_MULTILINE | ES_WANTRETURN | ES_AUTOVSCROLL, 0, 0,
+        SCREEN_WIDTH, SCREEN_HEIGHT - PANEL_HEIGHT, g_Host.hwndMain, nullptr, hInstance, nullptr);
+    g_Host.hwndPanel = CreateWindowExW(0, PANEL_CLASS, L"", WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN,
+                                       0, SCREEN_HEIGHT - PANEL_HEIGHT, SCREEN_WIDTH, PANEL_HEIGHT,
+                                       g_Host.hwndMain, nullptr, hInstance, nullptr);
+    if (g_Host.hwndEdit == nullptr || g_Host.hwndPanel == nullptr)
+        return false;
+    SendMessageW(g_Host.hwndEdit, WM_SETFONT,
+                 reinterpret_cast<WPARAM>(GetStockObject(DEFAULT_GUI_FONT)), FALSE);
+    g_Host.callback.SetTarget(g_Host.hwndEdit);
+    ShowWindow(g_Host.hwndMain, SW_SHOW);
+    UpdateWindow(g_Host.hwndMain);
+    SetFocus(g_Host.hwndEdit);
+    PumpMessages();
+    return true;
+}
+
+HRESULT SelectInputMethod(int nIndex)
+{
+    DeactivateInputMethod(&g_Host.pMethod);
+    g_Host.nActiveMethod = -1;
+    HRESULT hr = ActivateInputMethod(g_Host.aMethods[nIndex].clsid, g_Host.hwndPanel,
+                                     &g_Host.callback, &g_Host.pMethod);
+    if (SUCCEEDED(hr))
+        g_Host.nActiveMethod = nIndex;
+    ShowActiveMethod();
+    InvalidateRect(g_Host.hwndPanel, nullptr, TRUE);
+    // RegisterCallback posts the callback to the pad window: it must arrive before any tap.
+    PumpMessages();
+    return hr;
+}
+
+void OpenInputMethodOptions()
+{
+    if (g_Host.pMethod != nullptr)
+        g_Host.pMethod->UserOptionsDlg(g_Host.hwndMain);
+    SetFocus(g_Host.hwndEdit);
+}
+
+void CloseHost()
+{
+    DeactivateInputMethod(&g_Host.pMethod);
+    g_Host.nActiveMethod = -1;
+    if (g_Host.hwndMain != nullptr)
+        DestroyWindow(g_Host.hwndMain);
+    g_Host.hwndMain = nullptr;
+}
+
+HWND PadWindow()
+{
+    return g_Host.pMethod != nullptr ? GetDlgItem(g_Host.hwndPanel, PAD_WINDOW_ID) : nullptr;
+}
+
+void PumpMessages()
+{
+    MSG msg;
+    while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE))
+    {
+        TranslateMessage(&msg);
+        DispatchMessageW(&msg);
+    }
+}
+
+int RunMessageLoop()
+{
+    MSG msg;
+    while (GetMessageW(&msg, nullptr, 0, 0) > 0)
+    {
+        TranslateMessage(&msg);
+        DispatchMessageW(&msg);
+    }
+    return 0;
+}

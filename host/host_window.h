@@ -1,0 +1,61 @@
+#pragma once
+// The simulated handheld screen: a top-level window whose 240 x 320 client area holds the
+// application (a multi-line edit control with the focus) and, docked at the bottom, the input
+// panel window with 240 x 80 of client area, in which the selected input method draws. Its menu
+// lists the input methods found, the input method's options and Exit.
+
+#include "host/host_callback.h"
+#include "host/input_methods.h"
+
+#include <windows.h>
+
+#include <vector>
+
+const int SCREEN_WIDTH = 240;
+const int SCREEN_HEIGHT = 320;
+const int PANEL_HEIGHT = 80;
+
+// Menu commands: the input methods take one id each from IDM_METHOD_FIRST on.
+const UINT IDM_EXIT = 100;
+const UINT IDM_OPTIONS = 101;
+const UINT IDM_METHOD_FIRST = 200;
+
+// The input method's child window in the panel, as it creates it.
+const int PAD_WINDOW_ID = 10;
+
+struct HostState
+{
+    HWND hwndMain;
+    HWND hwndEdit;
+    HWND hwndPanel;
+    HMENU hmenuInput;
+    std::vector<InputMethodEntry> aMethods;
+    int nActiveMethod;     // index into aMethods, or -1
+    IInputMethod* pMethod; // the selected input method, or null
+    HostCallback callback;
+};
+
+extern HostState g_Host;
+
+// Creates the screen with the input methods found listed in its menu, and shows it; with
+// bFixedPlace at the top left of the desktop, where pictures of it are whole.
+bool CreateHostWindow(bool bFixedPlace);
+
+// Deselects the current input method and selects method nIndex into the panel. The callback's
+// registration has arrived when this returns.
+HRESULT SelectInputMethod(int nIndex);
+
+// Opens the selected input method's options dialog, owned by the screen; returns when it ends.
+void OpenInputMethodOptions();
+
+// Deselects and releases the input method, then destroys the screen.
+void CloseHost();
+
+// The input method's window in the panel, or null when none is selected.
+HWND PadWindow();
+
+// Delivers every message waiting for this thread.
+void PumpMessages();
+
+// Runs until the screen is closed; returns the exit status.
+int RunMessageLoop();

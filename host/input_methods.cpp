@@ -1,0 +1,106 @@
+#include "host/input_methods.h"
+
+namespace
+{
+
+const int CLSID_TEXT_CHARS = 39; // {xxxxxxxx-xxxx-xxxx-xxxx-xxxxxxxxxxxx} and a terminator
+const int NAME_CHARS = 256;
+
+// The default value of hkeyParent\pszSubkey as text, or false when it is missing or no text.
+bool ReadDefaultText(HKEY hkeyParent, const WCHAR* pszSubkey, std::wstring* ps)
+{
+    WCHAR szValue[NAME_CHARS];
+    DWORD cbValue = sizeof(szValue);
+    if (RegGetValueW(hkeyParent, pszSubkey, nullptr, RRF_RT_REG_SZ, nullptr, szValue, &cbValue) !=
+        ERROR_SUCCESS)
+        return false;
+    *ps = szValue;
+    return true;
+}
+
+// The panel's place on the simulated screen and what stays visible above it.
+void FillSipInfo(HWND hwndSip, SIPINFO* psi)
+{
+    *psi = SIPINFO();
+    psi->cbSize = sizeof(SIPINFO);
+    psi->fdwFlags = SIPF_ON | SIPF_DOCKED;
+    HWND hwndScreen = GetParent(hwndSip);
+    GetWindowRect(hwndSip, &psi->rcSipRect);
+    MapWindowPoints(HWND_DESKTOP, hwndScreen, reinterpret_cast<POINT*>(&psi->rcSipRect), 2);
+    GetClientRect(hwndScreen, &psi->rcVisibleDesktop);
+    psi->rcVisibleDesktop.bottom = psi->rcSipRect.top;
+}
+
+} // namespace
+
+std::vector<InputMethodEntry> FindInputMethods()
+{
+    std::vector<InputMethodEntry> aMethods;
+    HKEY hkeyClsid = nullptr;
+    if (RegOpenKeyExW(HKEY_CLASSES_ROOT, L"CLSID", 0, KEY_READ, &hkeyClsid) != ERROR_SUCCESS)
+        return aMethods;
+    WCHAR szKey[CLSID_TEXT_CHARS + 1];
+    for (DWORD dwIndex = 0;; ++dwIndex)
+    {
+        DWORD cchKey = CLSID_TEXT_CHARS + 1;
+        LONG lResult =
+            RegEnumKeyExW(hkeyClsid, dwIndex, szKey, &cchKey, nullptr, nullptr, nullptr, nullptr);
+        if (lResult == ERROR_MORE_DATA)
+            continue; // longer than any CLSID text
+        if (lResult != ERROR_SUCCESS)
+            break;
+        std::wstring sFlag;
+        std::wstring sSubkey = std::wstring(szKey) + L"\\IsSIPInputMethod";
+        if (!ReadDefaultText(hkeyClsid, sSubkey.c_str(), &sFlag) || sFlag != L"1")
+            continue;
+        InputMethodEntry entry;
+        if (FAILED(CLSIDFromString(szKey, &entry.clsid)))
+            continue;
+        if (!ReadDefaultText(hkeyClsid, szKey, &entry.sName))
+            entry.sName = szKey;
+        aMethods.push_back(entry);
+    }
+    RegCloseKey(hkeyClsid);
+    return aMethods;
+}
+
+HRESULT ActivateInputMethod(const CLSID& clsid, HWND hwndSip, IIMCallback* pCallback,
+                            IInputMethod** ppMethod)
+{
+    *ppMethod = nullptr;
+    IInputMethod* pMethod = nullptr;
+    HRESULT hr = CoCreateInstance(clsid, nullptr, CLSCTX_INPROC_SERVER, IID_IInputMethod,
+                                  reinterpret_cast<void**>(&pMethod));
+    if (FAILED(hr))
+        return hr;
+    hr = pMethod->Select(hwndSip);
+    if (FAILED(hr))
+    {
+        // A failed Select may have made part of its window; Deselect clears it.
+        pMethod->Deselect();
+        pMethod->Release();
+        CoFreeUnusedLibraries();
+        return hr;
+    }
+    IMINFO imi = {};
+    imi.cbSize = sizeof(imi);
+    pMethod->GetInfo(&imi);
+    SIPINFO si;
+    FillSipInfo(hwndSip, &si);
+    pMethod->ReceiveSipInfo(&si);
+    pMethod->RegisterCallback(pCallback);
+    pMethod->Showing();
+    *ppMethod = pMethod;
+    return S_OK;
+}
+
+void DeactivateInputMethod(IInputMethod** ppMethod)
+{
+    if (*ppMethod == nullptr)
+        return;
+    (*ppMethod)->Hiding();
+    (*ppMethod)->Deselect();
+    (*ppMethod)->Release();
+    *ppMethod = nullptr;
+    CoFreeUnusedLibraries();
+}

@@ -1,0 +1,27 @@
+#pragma once
+// Input methods as the platform's input panel finds and drives them: registered classes marked
+// as SIP input methods, created through COM and selected into the panel window.
+
+#include "platform/sip.h"
+
+#include <string>
+#include <vector>
+
+struct InputMethodEntry
+{
+    CLSID clsid;
+    std::wstring sName; // the CLSID key's default value
+};
+
+// Every class under HKEY_CLASSES_ROOT\CLSID with an IsSIPInputMethod subkey whose default value
+// is "1", in the registry's order.
+std::vector<InputMethodEntry> FindInputMethods();
+
+// Creates the input method and drives it into the panel hwndSip in the platform's order:
+// Select, GetInfo, ReceiveSipInfo, RegisterCallback, Showing. On failure nothing is left
+// selected or alive and *ppMethod is null.
+HRESULT ActivateInputMethod(const CLSID& clsid, HWND hwndSip, IIMCallback* pCallback,
+                            IInputMethod** ppMethod);
+
+// Hiding, Deselect and the last Release, then lets COM unload what is no longer used.
+void DeactivateInputMethod(IInputMethod** ppMethod);

@@ -1,0 +1,111 @@
+// vardeko-host: a simulated handheld screen that loads input methods the way the Windows CE
+// input panel does, for people to try them and for scripts to drive them.
+
+#include "host/console_output.h"
+#include "host/host_script.h"
+#include "host/host_window.h"
+#include "host/script_runner.h"
+#include "host/text_escape.h"
+
+#include <cstdio>
+#include <cwchar>
+
+namespace
+{
+
+const int EXIT_FAILURE_STATUS = 1;
+const int EXIT_USAGE_STATUS = 2;
+
+// The method named sName (any case), the first found when sName is empty, or -1.
+int ChooseMethod(const std::string& sName)
+{
+    if (g_Host.aMethods.empty())
+        return -1;
+    if (sName.empty())
+        return 0;
+    std::wstring sWide = FromUtf8(sName);
+    for (size_t i = 0; i < g_Host.aMethods.size(); ++i)
+    {
+        if (lstrcmpiW(g_Host.aMethods[i].sName.c_str(), sWide.c_str()) == 0)
+            return static_cast<int>(i);
+    }
+    return -1;
+}
+
+std::string MethodNames()
+{
+    std::string s;
+    for (const InputMethodEntry& entry : g_Host.aMethods)
+        s += (s.empty() ? "" : ", ") + ToUtf8(entry.sName.c_str(), entry.sName.size());
+    return s.empty() ? "none" : s;
+}
+
+int Run(const HostScript& script)
+{
+    if (!CreateHostWindow(script.bScripted))
+    {
+        WriteError("vardeko-host: cannot create the host's windows\n");
+        return EXIT_FAILURE_STATUS;
+    }
+    int nMethod = ChooseMethod(script.sMethod);
+    if (nMethod < 0)
+    {
+        WriteError(
+            g_Host.aMethods.empty()
+                ? "vardeko-host: no input method is registered (register one with regsvr32)\n"
+                : "vardeko-host: no input method is called '" + script.sMethod +
+                      "' (registered: " + MethodNames() + ")\n");
+        if (script.bScripted || !script.sMethod.empty())
+        {
+            CloseHost();
+            return EXIT_FAILURE_STATUS;
+        }
+    }
+    else
+    {
+        HRESULT hr = SelectInputMethod(nMethod);
+        if (FAILED(hr))
+        {
+            char szError[64];
+            snprintf(szError, sizeof(szError), "(error 0x%08lX)\n", static_cast<unsigned long>(hr));
+            const std::wstring& sName = g_Host.aMethods[nMethod].sName;
+            WriteError("vardeko-host: cannot select the input method " +
+                       ToUtf8(sName.c_str(), sName.size()) + " " + szError);
+            CloseHost();
+            return EXIT_FAILURE_STATUS;
+        }
+    }
+    int nStatus = script.bScripted ? RunHostScript(script) : RunMessageLoop();
+    CloseHost();
+    PumpMessages();
+    return nStatus;
+}
+
+} // namespace
+
+int wmain(int argc, wchar_t** argv)
+{
+    std::vector<std::string> aArgs;
+    for (int i = 1; i < argc; ++i)
+        aArgs.push_back(ToUtf8(argv[i], wcslen(argv[i])));
+    HostScript script;
+    std::string sError;
+    if (!ParseHostScript(aArgs, &script, &sError))
+    {
+        WriteError("vardeko-host: " + sError + "\ntry 'vardeko-host --help'\n");
+        return EXIT_USAGE_STATUS;
+    }
+    if (script.bHelp)
+    {
+        WriteOutput(g_szHostUsage);
+        return 0;
+    }
+    if (FAILED(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED)))
+    {
+        WriteError("vardeko-host: COM is not available\n");
+        return EXIT_FAILURE_STATUS;
+    }
+    int nStatus = Run(script);
+    CoUninitialize();
+    return nStatus;
+}

@@ -1,0 +1,23 @@
+#pragma once
+// The pad's keys by the names a script uses, each resolved to the point a pen taps: the centre
+// of the key's rectangle in the pad window. Every name has one place whatever pad is showing; a
+// name of the other pad taps that place and the pad decides what it means there.
+
+struct PadKeyPlace
+{
+    int nPad; // PAD_SCIENTIFIC or PAD_PROGRAMMER: the pad whose table places the key
+    int nKey; // key index on that pad, or DIRECT_KEY_BASE + position in the direct row
+};
+
+// The key called pszName (names are case-sensitive: "A" is a digit, "AND" an operator). False
+// when no key has that name.
+bool FindPadKey(const char* pszName, PadKeyPlace* pPlace);
+
+struct TapPoint
+{
+    int x;
+    int y;
+};
+
+// The centre of the key's rectangle in the pad window's client coordinates.
+TapPoint KeyCentre(const PadKeyPlace& place);

@@ -1,0 +1,23 @@
+#pragma once
+// Pictures of windows, as the screen shows them, and their PNG files.
+
+#include <windows.h>
+
+#include <vector>
+
+struct Picture
+{
+    int nWidth = 0;
+    int nHeight = 0;
+    std::vector<DWORD> aPixels; // 0x00RRGGBB, row by row from the top
+};
+
+// The client area of hwnd with its child windows, or with bWholeWindow the window with its
+// frame and caption.
+Picture CapturePicture(HWND hwnd, bool bWholeWindow);
+
+// Each pixel becomes nScale x nScale pixels (nearest neighbour: edges stay sharp).
+Picture EnlargePicture(const Picture& picture, int nScale);
+
+// Writes the picture as a 24-bit PNG through the platform's image encoder.
+HRESULT WritePng(const Picture& picture, const WCHAR* pszFile);

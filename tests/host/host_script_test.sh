@@ -1,0 +1,164 @@
+#!/usr/bin/env bash
+# vardeko-host end to end under Wine: the registered component, found in the registry and driven
+# through COM by the host's scripted mode; its transcripts, edit text, pictures, options dialog
+# and refusals.
+# Usage: host_script_test.sh WINE_RUN HOST DLL
+set -u
+wine_run=$1
+host=$2
+dll=$3
+key='HKEY_CLASSES_ROOT\CLSID\{3b9e5f12-6a47-41d0-8c2e-7d15a0b4e963}'
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+status=0
+fail() { echo "FAIL: $*"; status=1; }
+
+# Each case starts from the registration alone: no pad state, no options.
+fresh() {
+    "$wine_run" reg delete "$key" /f >/dev/null 2>&1
+    "$wine_run" regsvr32 /s "Z:${dll//\//\\}" || fail "regsvr32 returned $?"
+}
+
+store() { "$wine_run" reg add "$key" /v "$1" /t REG_DWORD /d "$2" /f >/dev/null 2>&1; }
+
+# The stored number of a setting, or nothing when it is missing.
+stored() {
+    "$wine_run" reg query "$key" /v "$1" 2>/dev/null | tr -d '\r' | sed -n "s/.*REG_DWORD *0x//p"
+}
+
+# Runs the host with the arguments; expects the exit status $1 and, when given, exactly the
+# standard output in $expected.
+run() {
+    local want=$1 what="${*:2}"
+    shift
+    "$wine_run" "$host" "$@" >"$work/out" 2>"$work/err"
+    local got=$?
+    [ "$got" = "$want" ] || fail "vardeko-host $what: status $got, expected $want; stderr: $(cat "$work/err")"
+}
+
+expect_output() {
+    local actual
+    actual=$(cat "$work/out")
+    [ "$actual" = "$1" ] || fail "$2: output
+$actual
+expected:
+$1"
+}
+
+# Width and height from a PNG's IHDR chunk, after checking its signature and chunk name.
+png_size() {
+    [ "$(od -An -tx1 -N16 "$1" | tr -d ' \n')" = "89504e470d0a1a0a0000000d49484452" ] ||
+        { echo "not a PNG"; return; }
+    local w h
+    w=$(od -An -tu4 --endian=big -j16 -N4 "$1" | tr -d ' ')
+    h=$(od -An -tu4 --endian=big -j20 -N4 "$1" | tr -d ' ')
+    echo "$w x $h"
+}
+
+# A calculation tapped on the pad and sent with Input arrives as text; = alone sends nothing.
+fresh
+run 0 --keys "2 + 3 * 4 = Input" --print
+expect_output 'SendString "20" 2
+text: "20"' "calculation sent with Input"
+run 0 --keys "1 / 0 = Input" --print
+expect_output 'SendString "Error" 5
+text: "Error"' "the error state sent as it is shown"
+
+# With EquelToInput stored, = sends the result itself; Input sends it again.
+fresh
+store EquelToInput 1
+run 0 --keys "7 * 6 = Input" --print
+expect_output 'SendString "42" 2
+SendString "42" 2
+text: "4242"' "EquelToInput"
+
+# Direct mode: digits and operators as characters, the direct row as keys that edit the text.
+fresh
+run 0 --keys "direct 1 2 3 Left Backspace" --print
+expect_output 'SendString "1" 1
+SendString "2" 1
+SendString "3" 1
+SendVirtualKey 37 0x80
+SendCharEvents 8 0x80 1 0 8
+text: "13"' "direct mode editing"
+run 0 --keys "direct 4 * Enter Tab Esc 5 Left Left Delete Up" --print
+expect_output 'SendString "4" 1
+SendString "*" 1
+SendCharEvents 13 0x80 1 0 13
+SendCharEvents 9 0x80 1 0 9
+SendCharEvents 27 0x80 1 0 27
+SendString "5" 1
+SendVirtualKey 37 0x80
+SendVirtualKey 37 0x80
+SendVirtualKey 46 0x80
+SendVirtualKey 38 0x80
+text: "4*\r\n5"' "direct mode Enter, Tab, Esc and Delete"
+# Keys without a character are greyed in direct mode: a tap on sin sends nothing.
+run 0 --keys "direct sin 9" --print
+expect_output 'SendString "9" 1
+text: "9"' "a disabled key in direct mode"
+
+# The pad state outlives the host: the programmer pad chosen in one run is there in the next.
+fresh
+run 0 --keys "pad HEX"
+run 0 --keys "F F + 1 = Input" --print
+expect_output 'SendString "100" 3
+text: "100"' "the programmer pad in hex, restored"
+[ "$(stored PadType)" = 1 ] || fail "PadType was not saved as 1"
+[ "$(stored Radix)" = 1 ] || fail "Radix was not saved as 1"
+
+# The options dialog through the menu's command: the template's texts, the stored options, and
+# cancel changes nothing.
+fresh
+store EquelToInput 1
+run 0 --options-shot "$work/options.png" --print
+expect_output 'dialog "Vardekoのｵﾌﾟｼｮﾝ"
+button 1000 "'"'"'='"'"' でﾃﾞｰﾀをｲﾝﾌﾟｯﾄする" checked
+button 1001 "ｲﾝﾌﾟｯﾄ後ﾃﾞｰﾀをｵｰﾙｸﾘｱ（AC）する" unchecked
+static -1 "Vardeko for Palm-size PC v0.20"
+static -1 "Calculator keypad input method"
+button 1002 "演算結果ｳｲﾝﾄﾞｳ･ﾀｯﾌﾟでﾀﾞｲﾚｸﾄﾓｰﾄﾞ" unchecked
+button 1003 "ﾀﾞｲﾚｸﾄﾓｰﾄﾞから無効ﾎﾞﾀﾝでぬける" unchecked
+static -1 ""
+text: ""' "the options dialog"
+[ "$(png_size "$work/options.png")" = "not a PNG" ] && fail "the options picture is not a PNG"
+[ "$(stored EquelToInput)" = 1 ] || fail "cancel changed EquelToInput"
+[ -z "$(stored InputToClear)" ] || fail "cancel stored InputToClear"
+
+# Pictures: the simulated screen is 240 x 320; the pad's client area is 238 x 78, enlarged on
+# request.
+run 0 --keys "1" --shot "$work/screen.png" --scale 3 --pad-shot "$work/pad.png"
+[ "$(png_size "$work/screen.png")" = "240 x 320" ] ||
+    fail "screen picture: $(png_size "$work/screen.png")"
+[ "$(png_size "$work/pad.png")" = "714 x 234" ] || fail "pad picture: $(png_size "$work/pad.png")"
+run 1 --shot "$work/no/such/folder/screen.png"
+grep -q "cannot write" "$work/err" || fail "no message for a picture that cannot be written"
+
+# Refusals: nothing runs, nothing is printed, a message names the fault and the status is 2.
+# Usage: refuse MESSAGE ARGUMENT...
+refuse() {
+    local message=$1
+    shift
+    run 2 "$@"
+    [ -s "$work/out" ] && fail "vardeko-host $* printed output"
+    grep -qF "vardeko-host: $message" "$work/err" ||
+        fail "vardeko-host $*: message $(head -1 "$work/err")"
+}
+refuse "unknown key 'nope'" --keys "1 nope"
+refuse "unknown key 'Sin'" --keys "1 Sin"
+refuse "--tap needs X,Y" --tap 5
+refuse "--tap needs X,Y" --tap 5,x
+refuse "--scale needs" --scale 0
+refuse "unknown option '--bogus'" --bogus
+refuse "--shot needs a value" --keys 1 --shot
+refuse "unexpected argument 'extra'" extra
+run 0 --help
+grep -q "^usage: vardeko-host" "$work/out" || fail "--help shows no usage"
+
+# Without the component registered, a script says so and fails.
+"$wine_run" regsvr32 /u /s "Z:${dll//\//\\}"
+run 1 --keys "1" --print
+grep -q "no input method is registered" "$work/err" ||
+    fail "no message without an input method: $(cat "$work/err")"
+fresh
+exit $status

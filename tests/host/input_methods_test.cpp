@@ -1,0 +1,206 @@
+// Finding input methods in the registry and driving one in the platform's order, with a fake
+// input method served by this process's class object.
+
+#include "host/input_methods.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace
+{
+
+const CLSID CLSID_Fake = {
+    0x7d0c3a11, 0x52e4, 0x4f61, {0x9a, 0x3b, 0x1e, 0x44, 0x80, 0x2c, 0x6d, 0x01}};
+const CLSID CLSID_NotMarked = {
+    0x7d0c3a11, 0x52e4, 0x4f61, {0x9a, 0x3b, 0x1e, 0x44, 0x80, 0x2c, 0x6d, 0x02}};
+const WCHAR FAKE_KEY[] = L"CLSID\\{7D0C3A11-52E4-4F61-9A3B-1E44802C6D01}";
+const WCHAR NOT_MARKED_KEY[] = L"CLSID\\{7D0C3A11-52E4-4F61-9A3B-1E44802C6D02}";
+
+void SetDefaultText(const std::wstring& sKey, const WCHAR* pszText)
+{
+    RegSetKeyValueW(HKEY_CLASSES_ROOT, sKey.c_str(), nullptr, REG_SZ, pszText,
+                    static_cast<DWORD>((wcslen(pszText) + 1) * sizeof(WCHAR)));
+}
+
+// Records the calls the host makes, in order.
+class FakeInputMethod final : public IInputMethod
+{
+  public:
+    HRESULT STDMETHODCALLTYPE QueryInterface(REFIID riid, void** ppv) override
+    {
+        if (IsEqualIID(riid, IID_IUnknown) || IsEqualIID(riid, IID_IInputMethod))
+        {
+            *ppv = static_cast<IInputMethod*>(this);
+            AddRef();
+            return S_OK;
+        }
+        *ppv = nullptr;
+        return E_NOINTERFACE;
+    }
+    ULONG STDMETHODCALLTYPE AddRef() override { return ++lRefCount; }
+    ULONG STDMETHODCALLTYPE Release() override
+    {
+        calls.push_back("Release");
+        return --lRefCount;
+    }
+    HRESULT STDMETHODCALLTYPE Select(HWND hwndSip) override
+    {
+        calls.push_back("Select");
+        hwndSelected = hwndSip;
+        return hrSelect;
+    }
+    HRESULT STDMETHODCALLTYPE Deselect() override { return Record("Deselect"); }
+    HRESULT STDMETHODCALLTYPE Showing() override { return Record("Showing"); }
+    HRESULT STDMETHODCALLTYPE Hiding() override { return Record("Hiding"); }
+    HRESULT STDMETHODCALLTYPE GetInfo(IMINFO*) override { return Record("GetInfo"); }
+    HRESULT STDMETHODCALLTYPE ReceiveSipInfo(SIPINFO* psi) override
+    {
+        sipInfo = *psi;
+        return Record("ReceiveSipInfo");
+    }
+    HRESULT STDMETHODCALLTYPE RegisterCallback(IIMCallback* pCallback) override
+    {
+        pRegistered = pCallback;
+        return Record("RegisterCallback");
+    }
+    HRESULT STDMETHODCALLTYPE GetImData(DWORD, void*) override { return E_FAIL; }
+    HRESULT STDMETHODCALLTYPE SetImData(DWORD, void*) override { return S_OK; }
+    HRESULT STDMETHODCALLTYPE UserOptionsDlg(HWND) override { return Record("UserOptionsDlg"); }
+
+    HRESULT Record(const char* pszCall)
+    {
+        calls.push_back(pszCall);
+        return S_OK;
+    }
+
+    LONG lRefCount = 0;
+    HRESULT hrSelect = S_OK;
+    HWND hwndSelected = nullptr;
+    SIPINFO sipInfo = {};
+    IIMCallback* pRegistered = nullptr;
+    std::vector<std::string> calls;
+};
+
+FakeInputMethod g_fake;
+
+class FakeFactory final : public IClassFactory
+{
+  public:
+    HRESULT STDMETHODCALLTYPE QueryInterface(REFIID riid, void** ppv) override
+    {
+        if (IsEqualIID(riid, IID_IUnknown) || IsEqualIID(riid, IID_IClassFactory))
+        {
+            *ppv = static_cast<IClassFactory*>(this);
+            return S_OK;
+        }
+        *ppv = nullptr;
+        return E_NOINTERFACE;
+    }
+    ULONG STDMETHODCALLTYPE AddRef() override { return 2; }
+    ULONG STDMETHODCALLTYPE Release() override { return 1; }
+    HRESULT STDMETHODCALLTYPE CreateInstance(IUnknown*, REFIID riid, void** ppv) override
+    {
+        return g_fake.QueryInterface(riid, ppv);
+    }
+    HRESULT STDMETHODCALLTYPE LockServer(BOOL) override { return S_OK; }
+};
+
+class InputMethodsTest : public testing::Test
+{
+  protected:
+    void SetUp() override
+    {
+        ASSERT_EQ(S_OK, CoInitialize(nullptr));
+        g_fake = FakeInputMethod();
+        ASSERT_EQ(S_OK, CoRegisterClassObject(CLSID_Fake, &factory, CLSCTX_INPROC_SERVER,
+                                              REGCLS_MULTIPLEUSE, &dwCookie));
+        // The screen with the panel docked at its bottom, as the host lays them out.
+        hwndScreen = CreateWindowExW(0, L"STATIC", L"", WS_POPUP, 0, 0, 240, 320, nullptr, nullptr,
+                                     nullptr, nullptr);
+        hwndPanel = CreateWindowExW(0, L"STATIC", L"", WS_CHILD | WS_VISIBLE, 0, 240, 240, 80,
+                                    hwndScreen, nullptr, nullptr, nullptr);
+    }
+    void TearDown() override
+    {
+        DestroyWindow(hwndScreen);
+        CoRevokeClassObject(dwCookie);
+        RegDeleteTreeW(HKEY_CLASSES_ROOT, FAKE_KEY);
+        RegDeleteTreeW(HKEY_CLASSES_ROOT, NOT_MARKED_KEY);
+        CoUninitialize();
+    }
+
+    FakeFactory factory;
+    DWORD dwCookie = 0;
+    HWND hwndScreen = nullptr;
+    HWND hwndPanel = nullptr;
+    IIMCallback* const pCallback = reinterpret_cast<IIMCallback*>(0x1234);
+};
+
+const InputMethodEntry* Find(const std::vector<InputMethodEntry>& aMethods, const CLSID& clsid)
+{
+    for (const InputMethodEntry& entry : aMethods)
+    {
+        if (IsEqualCLSID(entry.clsid, clsid))
+            return &entry;
+    }
+    return nullptr;
+}
+
+} // namespace
+
+TEST_F(InputMethodsTest, OnlyClassesMarkedWithOneAreFoundByTheirNames)
+{
+    SetDefaultText(FAKE_KEY, L"Fake pad");
+    SetDefaultText(std::wstring(FAKE_KEY) + L"\\IsSIPInputMethod", L"1");
+    SetDefaultText(NOT_MARKED_KEY, L"Not a pad");
+    SetDefaultText(std::wstring(NOT_MARKED_KEY) + L"\\IsSIPInputMethod", L"0");
+    std::vector<InputMethodEntry> aMethods = FindInputMethods();
+    const InputMethodEntry* pEntry = Find(aMethods, CLSID_Fake);
+    ASSERT_NE(nullptr, pEntry);
+    EXPECT_EQ(L"Fake pad", pEntry->sName);
+    EXPECT_EQ(nullptr, Find(aMethods, CLSID_NotMarked));
+
+    RegDeleteTreeW(HKEY_CLASSES_ROOT, (std::wstring(FAKE_KEY) + L"\\IsSIPInputMethod").c_str());
+    EXPECT_EQ(nullptr, Find(FindInputMethods(), CLSID_Fake));
+}
+
+TEST_F(InputMethodsTest, TheHostDrivesTheMethodInThePlatformsOrder)
+{
+    IInputMethod* pMethod = nullptr;
+    ASSERT_EQ(S_OK, ActivateInputMethod(CLSID_Fake, hwndPanel, pCallback, &pMethod));
+    EXPECT_EQ(static_cast<IInputMethod*>(&g_fake), pMethod);
+    EXPECT_EQ(hwndPanel, g_fake.hwndSelected);
+    EXPECT_EQ(pCallback, g_fake.pRegistered);
+    // The panel's place on the screen and the screen above it.
+    EXPECT_EQ(SIPF_ON | SIPF_DOCKED, g_fake.sipInfo.fdwFlags);
+    EXPECT_EQ(240, g_fake.sipInfo.rcSipRect.top);
+    EXPECT_EQ(320, g_fake.sipInfo.rcSipRect.bottom);
+    EXPECT_EQ(240, g_fake.sipInfo.rcVisibleDesktop.bottom);
+    DeactivateInputMethod(&pMethod);
+    EXPECT_EQ(nullptr, pMethod);
+    std::vector<std::string> expected = {"Select",  "GetInfo", "ReceiveSipInfo", "RegisterCallback",
+                                         "Showing", "Hiding",  "Deselect",       "Release"};
+    EXPECT_EQ(expected, g_fake.calls);
+    EXPECT_EQ(0, g_fake.lRefCount);
+}
+
+TEST_F(InputMethodsTest, AFailedSelectLeavesNothingSelectedOrAlive)
+{
+    g_fake.hrSelect = E_FAIL;
+    IInputMethod* pMethod = reinterpret_cast<IInputMethod*>(1);
+    EXPECT_EQ(E_FAIL, ActivateInputMethod(CLSID_Fake, hwndPanel, pCallback, &pMethod));
+    EXPECT_EQ(nullptr, pMethod);
+    std::vector<std::string> expected = {"Select", "Deselect", "Release"};
+    EXPECT_EQ(expected, g_fake.calls);
+    EXPECT_EQ(0, g_fake.lRefCount);
+    DeactivateInputMethod(&pMethod); // nothing to do
+}
+
+TEST_F(InputMethodsTest, AClassThatCannotBeCreatedIsReported)
+{
+    IInputMethod* pMethod = nullptr;
+    EXPECT_TRUE(FAILED(ActivateInputMethod(CLSID_NotMarked, hwndPanel, pCallback, &pMethod)));
+    EXPECT_EQ(nullptr, pMethod);
+}
