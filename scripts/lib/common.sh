@@ -26,7 +26,7 @@ vardeko_require_packages() {
 
 VARDEKO_NATIVE_PACKAGES=(cmake make g++ libgtest-dev libbenchmark-dev)
 VARDEKO_WINDOWS_PACKAGES=(g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 googletest
-                          wine wine64 xvfb xauth)
+                          wine wine64 fonts-wine xvfb xauth)
 # What the host needs to be shown: a Japanese font for the options dialog, and xdpyinfo to tell
 # whether a display can be reached.
 VARDEKO_HOST_PACKAGES=(fonts-ipafont-gothic x11-utils)
