@@ -7,6 +7,9 @@
 #include <string>
 #include <vector>
 
+// The host's own panel flag beside SIPF_DOCKED: the panel is shown.
+const DWORD SIPF_ON = 0x00000001;
+
 struct InputMethodEntry
 {
     CLSID clsid;

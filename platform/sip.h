@@ -12,8 +12,7 @@
 #define WS_EX_CAPTIONOKBTN 0x80000000L
 #endif
 
-// Input panel flags: the panel is shown; it is docked at the bottom of the screen.
-const DWORD SIPF_ON = 0x00000001;
+// Input panel flag: the panel is docked at the bottom of the screen.
 const DWORD SIPF_DOCKED = 0x00000002;
 
 // Key state flag of IIMCallback's key events: the key is down.
