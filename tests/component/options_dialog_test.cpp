@@ -131,26 +131,26 @@ TEST_F(OptionsDialogTest, ControlsFollowTheTemplate)
         EXPECT_EQ(0, rcWindow.left); // no owner: the template's position
         EXPECT_EQ(0, rcWindow.top);
 
-        for (const ControlSpec& spec : g_aControls)
+        for (const ControlSpec& control : g_aControls)
         {
-            HWND hwndControl = GetDlgItem(hwndDlg, spec.nId);
-            ASSERT_NE(nullptr, hwndControl) << spec.nId;
+            HWND hwndControl = GetDlgItem(hwndDlg, control.nId);
+            ASSERT_NE(nullptr, hwndControl) << control.nId;
             WCHAR szClass[32];
             GetClassNameW(hwndControl, szClass, 32);
-            EXPECT_STREQ(spec.pszClass, szClass);
-            EXPECT_EQ(spec.lStyle, GetWindowLongW(hwndControl, GWL_STYLE));
+            EXPECT_STREQ(control.pszClass, szClass);
+            EXPECT_EQ(control.lStyle, GetWindowLongW(hwndControl, GWL_STYLE));
             // The dialog manager converts position and size each on its own.
-            RECT rcExpected = spec.rcUnits;
+            RECT rcExpected = control.rcUnits;
             MapDialogRect(hwndDlg, &rcExpected);
             RECT rc;
             GetWindowRect(hwndControl, &rc);
             MapWindowPoints(HWND_DESKTOP, hwndDlg, reinterpret_cast<POINT*>(&rc), 2);
-            EXPECT_EQ(rcExpected.left, rc.left) << spec.nId;
-            EXPECT_EQ(rcExpected.top, rc.top) << spec.nId;
-            EXPECT_EQ(rcExpected.right, rc.right - rc.left) << spec.nId;
-            EXPECT_EQ(rcExpected.bottom, rc.bottom - rc.top) << spec.nId;
+            EXPECT_EQ(rcExpected.left, rc.left) << control.nId;
+            EXPECT_EQ(rcExpected.top, rc.top) << control.nId;
+            EXPECT_EQ(rcExpected.right, rc.right - rc.left) << control.nId;
+            EXPECT_EQ(rcExpected.bottom, rc.bottom - rc.top) << control.nId;
             GetWindowTextW(hwndControl, szText, 64);
-            EXPECT_STREQ(spec.pszText, szText);
+            EXPECT_STREQ(control.pszText, szText);
         }
         // After the four boxes: the version line, the free line and the etched rule, in the
         // template's order, which is also the tab order.
