@@ -11,21 +11,21 @@
 namespace
 {
 
-const uint64_t kHiddenBit = 1ULL << 52;
-const uint64_t kFractionMask = kHiddenBit - 1;
-const uint64_t kInfinityBits = 0x7FFULL << 52;
-const uint64_t kSignBit = 1ULL << 63;
-const int kMinExponent = -1074; // of the lowest bit of a subnormal
-const int kMaxExponent = 971;   // of the lowest bit of DBL_MAX
-const uint32_t kBillion = 1000000000;
+const uint64_t HIDDEN_BIT = 1ULL << 52;
+const uint64_t FRACTION_MASK = HIDDEN_BIT - 1;
+const uint64_t INFINITY_BITS = 0x7FFULL << 52;
+const uint64_t SIGN_BIT = 1ULL << 63;
+const int MIN_EXPONENT = -1074; // of the lowest bit of a subnormal
+const int MAX_EXPONENT = 971;   // of the lowest bit of DBL_MAX
+const uint32_t BILLION = 1000000000;
 
-// Reading needs the most room: up to kMaxReadDigits decimal digits, or 5^1105 times a 54-bit
+// Reading needs the most room: up to MAX_READ_DIGITS decimal digits, or 5^1105 times a 54-bit
 // midpoint, plus one word of carry.
-const int kBigWords = 96;
+const int BIG_WORDS = 96;
 
 struct BigNumber
 {
-    uint32_t m_aWord[kBigWords]; // lowest word first
+    uint32_t m_aWord[BIG_WORDS]; // lowest word first
     int m_nWords;                // words in use; the highest is nonzero
 };
 
@@ -48,11 +48,11 @@ void BigSet(BigNumber* p, uint64_t nValue)
     p->m_nWords = p->m_aWord[1] != 0 ? 2 : (p->m_aWord[0] != 0 ? 1 : 0);
 }
 
-// The callers' sizes keep every result within kBigWords; the bound only stops a runaway write.
+// The callers' sizes keep every result within BIG_WORDS; the bound only stops a runaway write.
 void BigMulAdd(BigNumber* p, uint32_t nFactor, uint32_t nAdd)
 {
     uint32_t nCarry = MulAddWords(p->m_aWord, p->m_nWords, nFactor, nAdd);
-    if (nCarry != 0 && p->m_nWords < kBigWords)
+    if (nCarry != 0 && p->m_nWords < BIG_WORDS)
         p->m_aWord[p->m_nWords++] = nCarry;
 }
 
@@ -73,8 +73,8 @@ void BigShiftLeft(BigNumber* p, int nBits)
     int nWordShift = nBits / 32;
     int nBitShift = nBits % 32;
     int nNewWords = p->m_nWords + nWordShift + 1;
-    if (nNewWords > kBigWords)
-        nNewWords = kBigWords;
+    if (nNewWords > BIG_WORDS)
+        nNewWords = BIG_WORDS;
     for (int i = nNewWords - 1; i >= 0; --i)
     {
         int nSource = i - nWordShift;
@@ -94,8 +94,8 @@ uint32_t BigDivBillion(BigNumber* p)
     for (int i = p->m_nWords - 1; i >= 0; --i)
     {
         uint64_t n = nRemainder << 32 | p->m_aWord[i];
-        p->m_aWord[i] = static_cast<uint32_t>(n / kBillion);
-        nRemainder = n % kBillion;
+        p->m_aWord[i] = static_cast<uint32_t>(n / BILLION);
+        nRemainder = n % BILLION;
     }
     while (p->m_nWords > 0 && p->m_aWord[p->m_nWords - 1] == 0)
         --p->m_nWords;
@@ -132,14 +132,14 @@ double BitsToDouble(uint64_t nBits)
 
 // Every digit of an integer part (at most 309) fits, and a fraction is followed far enough for
 // the longest fixed text (16 integer digits, 16 decimals and the rounding digit).
-const int kMaxFractionDigits = 40;
-const int kMaxDigits = 320;
+const int MAX_FRACTION_DIGITS = 40;
+const int MAX_DIGITS = 320;
 
 // The leading decimal digits of a magnitude: m_achDigit[0] stands at 10^m_nExponent, each next
 // one a power lower. Zero has no digits.
 struct DecimalDigits
 {
-    char m_achDigit[kMaxDigits]; // 0 to 9, no leading zero
+    char m_achDigit[MAX_DIGITS]; // 0 to 9, no leading zero
     int m_nCount;
     int m_nLimit; // digits wanted; the rest only counts as m_bInexact
     int m_nExponent;
@@ -177,9 +177,9 @@ void AppendChunk(DecimalDigits* p, uint32_t nChunk, int nTopPosition)
 
 void AppendInteger(DecimalDigits* p, BigNumber* pInteger)
 {
-    uint32_t aChunk[kBigWords]; // nine digits each, lowest first
+    uint32_t aChunk[BIG_WORDS]; // nine digits each, lowest first
     int nChunks = 0;
-    while (pInteger->m_nWords > 0 && nChunks < kBigWords)
+    while (pInteger->m_nWords > 0 && nChunks < BIG_WORDS)
         aChunk[nChunks++] = BigDivBillion(pInteger);
     for (int i = nChunks - 1; i >= 0; --i)
         AppendChunk(p, aChunk[i], 9 * i + 8);
@@ -191,8 +191,8 @@ void AppendFraction(DecimalDigits* p, uint64_t nFraction, int nBits)
     // Aligned to whole words, the fraction is aWord / 2^(32 * nWords); multiplying it by 10^9
     // carries the next nine digits out of the top word. Only words from the lowest nonzero one
     // up to the highest in use take part: low words that became zero stay zero.
-    const int kFractionWords = (-kMinExponent + 31) / 32;
-    uint32_t aWord[kFractionWords];
+    const int FRACTION_WORDS = (-MIN_EXPONENT + 31) / 32;
+    uint32_t aWord[FRACTION_WORDS];
     int nWords = (nBits + 31) / 32;
     int nShift = 32 * nWords - nBits;
     uint64_t nLow = nFraction << nShift;
@@ -208,9 +208,9 @@ void AppendFraction(DecimalDigits* p, uint64_t nFraction, int nBits)
     {
         while (nFirst < nUsed && aWord[nFirst] == 0)
             ++nFirst;
-        if (nFirst == nUsed || p->m_nCount >= p->m_nLimit || p->m_nCount >= kMaxFractionDigits)
+        if (nFirst == nUsed || p->m_nCount >= p->m_nLimit || p->m_nCount >= MAX_FRACTION_DIGITS)
             break;
-        uint32_t nCarry = MulAddWords(aWord + nFirst, nUsed - nFirst, kBillion, 0);
+        uint32_t nCarry = MulAddWords(aWord + nFirst, nUsed - nFirst, BILLION, 0);
         if (nUsed < nWords)
         {
             aWord[nUsed++] = nCarry;
@@ -227,7 +227,7 @@ void AppendFraction(DecimalDigits* p, uint64_t nFraction, int nBits)
 void ExtractDigits(uint64_t nMantissa, int nExponent, int nLimit, DecimalDigits* p)
 {
     p->m_nCount = 0;
-    p->m_nLimit = nLimit < kMaxDigits ? nLimit : kMaxDigits;
+    p->m_nLimit = nLimit < MAX_DIGITS ? nLimit : MAX_DIGITS;
     p->m_nExponent = 0;
     p->m_bInexact = false;
     BigNumber integer;
@@ -353,19 +353,19 @@ void PutExponent(TextWriter* p, int nExponent)
 bool BeginNumber(TextWriter* p, double dblValue, int nLimit, DecimalDigits* pDigits)
 {
     uint64_t nBits = DoubleToBits(dblValue);
-    if ((nBits & kSignBit) != 0)
+    if ((nBits & SIGN_BIT) != 0)
         PutChar(p, '-');
     int nBiased = static_cast<int>(nBits >> 52 & 0x7FF);
-    uint64_t nFraction = nBits & kFractionMask;
+    uint64_t nFraction = nBits & FRACTION_MASK;
     if (nBiased == 0x7FF)
     {
         PutText(p, nFraction != 0 ? "1.#QNAN" : "1.#INF");
         return false;
     }
     if (nBiased == 0)
-        ExtractDigits(nFraction, kMinExponent, nLimit, pDigits);
+        ExtractDigits(nFraction, MIN_EXPONENT, nLimit, pDigits);
     else
-        ExtractDigits(nFraction | kHiddenBit, nBiased - 1075, nLimit, pDigits);
+        ExtractDigits(nFraction | HIDDEN_BIT, nBiased - 1075, nLimit, pDigits);
     return true;
 }
 
@@ -378,7 +378,7 @@ int ClampInt(int n, int nMin, int nMax)
 
 // Every midpoint between two doubles has at most 767 significant digits, so digits beyond these
 // can only matter as a nonzero tail, which a final 1 stands for.
-const int kMaxReadDigits = 780;
+const int MAX_READ_DIGITS = 780;
 
 bool IsSpace(WideChar ch)
 {
@@ -432,16 +432,16 @@ void EstimateDouble(uint64_t nLead, int nPower10, uint64_t* pMantissa, int* pExp
     }
     uint64_t nMantissa = static_cast<uint64_t>(dblScaled * 9007199254740992.0); // 2^53
     nExponent -= 53;
-    if (nExponent > kMaxExponent)
+    if (nExponent > MAX_EXPONENT)
     {
-        nMantissa = 2 * kHiddenBit - 1;
-        nExponent = kMaxExponent;
+        nMantissa = 2 * HIDDEN_BIT - 1;
+        nExponent = MAX_EXPONENT;
     }
-    else if (nExponent < kMinExponent)
+    else if (nExponent < MIN_EXPONENT)
     {
-        int nShift = kMinExponent - nExponent;
+        int nShift = MIN_EXPONENT - nExponent;
         nMantissa = nShift < 64 ? nMantissa >> nShift : 0;
-        nExponent = kMinExponent;
+        nExponent = MIN_EXPONENT;
     }
     *pMantissa = nMantissa;
     *pExponent = nExponent;
@@ -449,18 +449,18 @@ void EstimateDouble(uint64_t nLead, int nPower10, uint64_t* pMantissa, int* pExp
 
 void StepUp(uint64_t* pMantissa, int* pExponent)
 {
-    if (++*pMantissa == 2 * kHiddenBit)
+    if (++*pMantissa == 2 * HIDDEN_BIT)
     {
-        *pMantissa = kHiddenBit;
+        *pMantissa = HIDDEN_BIT;
         ++*pExponent;
     }
 }
 
 void StepDown(uint64_t* pMantissa, int* pExponent)
 {
-    if (*pMantissa == kHiddenBit && *pExponent > kMinExponent)
+    if (*pMantissa == HIDDEN_BIT && *pExponent > MIN_EXPONENT)
     {
-        *pMantissa = 2 * kHiddenBit - 1;
+        *pMantissa = 2 * HIDDEN_BIT - 1;
         --*pExponent;
     }
     else
@@ -480,8 +480,8 @@ uint64_t NearestDouble(const BigNumber& digits, uint64_t nLead, int nLeadPower10
         while (nOrder > 0)
         {
             StepUp(&nMantissa, &nExponent);
-            if (nExponent > kMaxExponent)
-                return kInfinityBits;
+            if (nExponent > MAX_EXPONENT)
+                return INFINITY_BITS;
             nOrder = CompareDecimal(digits, nPower10, 2 * nMantissa + 1, nExponent - 1);
         }
         if (nOrder == 0 && (nMantissa & 1) != 0)
@@ -492,7 +492,7 @@ uint64_t NearestDouble(const BigNumber& digits, uint64_t nLead, int nLeadPower10
         while (nMantissa > 0)
         {
             // Just above a power of two the next lower double is half as far.
-            bool bCloser = nMantissa == kHiddenBit && nExponent > kMinExponent;
+            bool bCloser = nMantissa == HIDDEN_BIT && nExponent > MIN_EXPONENT;
             nOrder = bCloser ? CompareDecimal(digits, nPower10, 4 * nMantissa - 1, nExponent - 2)
                              : CompareDecimal(digits, nPower10, 2 * nMantissa - 1, nExponent - 1);
             if (nOrder > 0 || (nOrder == 0 && (nMantissa & 1) == 0))
@@ -502,11 +502,11 @@ uint64_t NearestDouble(const BigNumber& digits, uint64_t nLead, int nLeadPower10
                 break;
         }
     }
-    if (nExponent > kMaxExponent)
-        return kInfinityBits;
-    if (nMantissa < kHiddenBit)
+    if (nExponent > MAX_EXPONENT)
+        return INFINITY_BITS;
+    if (nMantissa < HIDDEN_BIT)
         return nMantissa;
-    return static_cast<uint64_t>(nExponent + 1075) << 52 | (nMantissa & kFractionMask);
+    return static_cast<uint64_t>(nExponent + 1075) << 52 | (nMantissa & FRACTION_MASK);
 }
 
 // The exponent that follows a mantissa, if any: it counts only with at least one digit, and its
@@ -533,7 +533,7 @@ long long ReadExponent(const WideChar* p)
 uint64_t ReadSignificand(const WideChar* pMantissa, long long nFirst, long long nSignificant,
                          int nPoint)
 {
-    int nRead = nSignificant < kMaxReadDigits ? static_cast<int>(nSignificant) : kMaxReadDigits;
+    int nRead = nSignificant < MAX_READ_DIGITS ? static_cast<int>(nSignificant) : MAX_READ_DIGITS;
     BigNumber digits;
     BigSet(&digits, 0);
     uint64_t nLead = 0;
@@ -553,7 +553,7 @@ uint64_t ReadSignificand(const WideChar* pMantissa, long long nFirst, long long 
         }
         nChunk = nChunk * 10 + nDigit;
         nChunkScale *= 10;
-        if (nChunkScale == kBillion)
+        if (nChunkScale == BILLION)
         {
             BigMulAdd(&digits, nChunkScale, nChunk);
             nChunk = 0;
@@ -617,7 +617,7 @@ void FormatFixed(double dblValue, int nDecimals, char* pszOut, size_t cbOut)
     TextWriter writer = {pszOut, cbOut, 0};
     DecimalDigits digits;
     nDecimals = ClampInt(nDecimals, 0, 16);
-    if (BeginNumber(&writer, dblValue, kMaxDigits, &digits))
+    if (BeginNumber(&writer, dblValue, MAX_DIGITS, &digits))
     {
         RoundDigits(&digits, -nDecimals);
         PutDigits(&writer, digits, digits.m_nExponent > 0 ? digits.m_nExponent : 0, -nDecimals);
@@ -668,12 +668,12 @@ double ParseDecimal(const WideChar* pszText)
         // The value is 0.d(first)d(first+1)... times 10^nPoint.
         long long nPoint = nIntegerDigits - nFirst + ReadExponent(p);
         if (nPoint > 309)
-            nBits = kInfinityBits;
+            nBits = INFINITY_BITS;
         else if (nPoint >= -324)
             nBits =
                 ReadSignificand(pMantissa, nFirst, nLast - nFirst + 1, static_cast<int>(nPoint));
     }
-    return BitsToDouble(bNegative ? nBits | kSignBit : nBits);
+    return BitsToDouble(bNegative ? nBits | SIGN_BIT : nBits);
 }
 
 uint32_t ParseUnsigned(const WideChar* pszText, int nBase)
@@ -710,7 +710,7 @@ uint32_t DoubleToUnsigned32(double dblValue)
     int nBiased = static_cast<int>(nBits >> 52 & 0x7FF);
     if (nBiased == 0x7FF || nBiased == 0)
         return 0;
-    uint64_t nMantissa = (nBits & kFractionMask) | kHiddenBit;
+    uint64_t nMantissa = (nBits & FRACTION_MASK) | HIDDEN_BIT;
     int nExponent = nBiased - 1075;
     uint32_t nValue;
     if (nExponent >= 32)
@@ -719,7 +719,7 @@ uint32_t DoubleToUnsigned32(double dblValue)
         nValue = static_cast<uint32_t>(nMantissa << nExponent);
     else
         nValue = nExponent > -64 ? static_cast<uint32_t>(nMantissa >> -nExponent) : 0;
-    return (nBits & kSignBit) != 0 ? 0u - nValue : nValue;
+    return (nBits & SIGN_BIT) != 0 ? 0u - nValue : nValue;
 }
 
 void FormatUnsigned(uint32_t uValue, int nBase, char* pszOut, size_t cbOut)

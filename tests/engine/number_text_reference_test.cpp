@@ -17,7 +17,7 @@
 namespace
 {
 
-const int kRandomSamples = 150000;
+const int RANDOM_SAMPLES = 150000;
 
 std::string Ours(char chConversion, int nPrecision, double dblValue)
 {
@@ -75,7 +75,7 @@ const std::vector<double>& ReferenceValues()
         s_values.push_back(std::nextafter(dblPower, 0.0));
     }
     SampleRandom random = {2024};
-    while (s_values.size() < kRandomSamples)
+    while (s_values.size() < RANDOM_SAMPLES)
     {
         const double dblValue = SampleDouble(&random);
         if (std::isfinite(dblValue))

@@ -12,7 +12,7 @@
 namespace
 {
 
-const int kSampleCount = 1000000;
+const int SAMPLE_COUNT = 1000000;
 
 // FNV-1a, 64 bits.
 struct Digest
@@ -31,7 +31,7 @@ void AddBytes(Digest* p, const void* pData, size_t cb)
 
 int main(int argc, char** argv)
 {
-    const int nCount = argc > 1 ? std::atoi(argv[1]) : kSampleCount;
+    const int nCount = argc > 1 ? std::atoi(argv[1]) : SAMPLE_COUNT;
     Digest digest = {0xCBF29CE484222325ULL};
     SampleRandom random = {1};
     for (int i = 0; i < nCount; ++i)

@@ -60,7 +60,7 @@ bool IsPowerOfTen(const std::string& strText)
 #define EXPECT_SAME_DOUBLE(expected, actual)                                                       \
     EXPECT_EQ(BitsFromDouble(expected), BitsFromDouble(actual)) << (expected) << " vs " << (actual)
 
-const double kInfinity = std::numeric_limits<double>::infinity();
+const double POSITIVE_INFINITY = std::numeric_limits<double>::infinity();
 
 } // namespace
 
@@ -146,9 +146,9 @@ TEST(NumberText, NonFiniteValuesHaveThePlatformTexts)
         char sz[16];
         void (*pfnFormat)(double, int, char*, size_t) =
             nFormat == 0 ? FormatGeneral : (nFormat == 1 ? FormatExponential : FormatFixed);
-        pfnFormat(kInfinity, 6, sz, sizeof sz);
+        pfnFormat(POSITIVE_INFINITY, 6, sz, sizeof sz);
         EXPECT_STREQ("1.#INF", sz);
-        pfnFormat(-kInfinity, 6, sz, sizeof sz);
+        pfnFormat(-POSITIVE_INFINITY, 6, sz, sizeof sz);
         EXPECT_STREQ("-1.#INF", sz);
         pfnFormat(dblNan, 6, sz, sizeof sz);
         EXPECT_STREQ("1.#QNAN", sz);
@@ -159,7 +159,7 @@ TEST(NumberText, NonFiniteValuesHaveThePlatformTexts)
 
 TEST(NumberText, OutputIsTruncatedToTheBufferAndAlwaysTerminated)
 {
-    const double adblValue[] = {-1e300, 1.0 / 3, -DBL_TRUE_MIN, kInfinity, 0.0};
+    const double adblValue[] = {-1e300, 1.0 / 3, -DBL_TRUE_MIN, POSITIVE_INFINITY, 0.0};
     for (double dblValue : adblValue)
     {
         for (int nFormat = 0; nFormat < 3; ++nFormat)
@@ -251,10 +251,10 @@ TEST(ParseDecimal, RoundsCorrectly)
 
 TEST(ParseDecimal, OverflowsToInfinityAndUnderflowsToZero)
 {
-    EXPECT_SAME_DOUBLE(kInfinity, Parse("1.7976931348623159e308"));
-    EXPECT_SAME_DOUBLE(kInfinity, Parse("1e309"));
-    EXPECT_SAME_DOUBLE(-kInfinity, Parse("-1e400"));
-    EXPECT_SAME_DOUBLE(kInfinity, Parse("1e99999999999999999999999999"));
+    EXPECT_SAME_DOUBLE(POSITIVE_INFINITY, Parse("1.7976931348623159e308"));
+    EXPECT_SAME_DOUBLE(POSITIVE_INFINITY, Parse("1e309"));
+    EXPECT_SAME_DOUBLE(-POSITIVE_INFINITY, Parse("-1e400"));
+    EXPECT_SAME_DOUBLE(POSITIVE_INFINITY, Parse("1e99999999999999999999999999"));
     EXPECT_SAME_DOUBLE(0.0, Parse("1e-324"));
     EXPECT_SAME_DOUBLE(0.0, Parse("2.4703282292062327e-324")); // just below half the least
     EXPECT_SAME_DOUBLE(DBL_TRUE_MIN, Parse("2.4703282292062328e-324"));
@@ -273,7 +273,7 @@ TEST(ParseDecimal, DecidesTiesBeyondAnyNumberOfDigits)
     EXPECT_SAME_DOUBLE(9007199254740992.0, Parse("9007199254740992." + std::string(2000, '9')));
     EXPECT_SAME_DOUBLE(1.0, Parse("0." + std::string(3000, '9')));
     EXPECT_SAME_DOUBLE(0.0, Parse("0." + strZeros + "1"));
-    EXPECT_SAME_DOUBLE(kInfinity, Parse("1" + strZeros));
+    EXPECT_SAME_DOUBLE(POSITIVE_INFINITY, Parse("1" + strZeros));
     EXPECT_SAME_DOUBLE(1e10, Parse("0." + strZeros + "1e2011"));
     EXPECT_SAME_DOUBLE(1e10, Parse("1" + strZeros + "e-1990"));
 }
@@ -281,9 +281,9 @@ TEST(ParseDecimal, DecidesTiesBeyondAnyNumberOfDigits)
 TEST(NumberText, TheLargestDoublesShowAboveTheDoubleRange)
 {
     EXPECT_EQ("1.79769313486232e+308", Exponential(DBL_MAX, 14));
-    EXPECT_SAME_DOUBLE(kInfinity, Parse(Exponential(DBL_MAX, 14)));
+    EXPECT_SAME_DOUBLE(POSITIVE_INFINITY, Parse(Exponential(DBL_MAX, 14)));
     EXPECT_EQ("1.797693134862316e+308", General(DBL_MAX, 16));
-    EXPECT_SAME_DOUBLE(kInfinity, Parse(General(DBL_MAX, 16)));
+    EXPECT_SAME_DOUBLE(POSITIVE_INFINITY, Parse(General(DBL_MAX, 16)));
 }
 
 TEST(NumberText, WrittenTextsReadBackToTheSameValue)
@@ -348,8 +348,8 @@ TEST(DoubleToUnsigned32, TruncatesAndWrapsEveryDouble)
     EXPECT_EQ(0u, DoubleToUnsigned32(-0.5));
     EXPECT_EQ(4294967295u, DoubleToUnsigned32(-1.5));
     EXPECT_EQ(0u, DoubleToUnsigned32(std::numeric_limits<double>::quiet_NaN()));
-    EXPECT_EQ(0u, DoubleToUnsigned32(kInfinity));
-    EXPECT_EQ(0u, DoubleToUnsigned32(-kInfinity));
+    EXPECT_EQ(0u, DoubleToUnsigned32(POSITIVE_INFINITY));
+    EXPECT_EQ(0u, DoubleToUnsigned32(-POSITIVE_INFINITY));
     EXPECT_EQ(0u, DoubleToUnsigned32(1e300));
     EXPECT_EQ(0u, DoubleToUnsigned32(DBL_TRUE_MIN));
     EXPECT_EQ(1410065408u, DoubleToUnsigned32(1e10)); // 10^10 mod 2^32
