@@ -8,6 +8,12 @@ VARDEKO_JOBS=$(nproc 2>/dev/null || echo 2)
 
 vardeko_say() { printf '== %s\n' "$*"; }
 
+# 64-bit programs run through Wine's 64-bit loader itself: once wine32 is installed, `wine` starts
+# the 32-bit loader, which cannot start programs in a 64-bit prefix made before it came.
+VARDEKO_WINE64=/usr/lib/wine/wine64
+export WINELOADER=$VARDEKO_WINE64
+vardeko_wine() { "$VARDEKO_WINE64" "$@"; }
+
 # Installs the Debian packages that are missing, with one apt-get update.
 vardeko_require_packages() {
     local missing=() pkg
@@ -90,17 +96,17 @@ vardeko_start_wine() {
     if [ ! -f "$WINEPREFIX/system.reg" ]; then
         vardeko_say "creating the Wine prefix $WINEPREFIX"
         mkdir -p "$WINEPREFIX"
-        wineboot -i >/dev/null 2>&1
+        vardeko_wine wineboot -i >/dev/null 2>&1
         wineserver -w
         # A crashing test must fail, not wait for someone to close Wine's crash dialog.
-        wine reg add 'HKCU\Software\Wine\WineDbg' /v ShowCrashDialog /t REG_DWORD /d 0 /f >/dev/null 2>&1
+        vardeko_wine reg add 'HKCU\Software\Wine\WineDbg' /v ShowCrashDialog /t REG_DWORD /d 0 /f >/dev/null 2>&1
         # Xvfb runs no window manager, which Wine would wait for at every hidden window.
-        wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1
+        vardeko_wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1
         wineserver -w
     fi
     # A server already running for the prefix (another program of the user's) serves as well.
     wineserver -p 2>/dev/null || true
-    wine cmd /c exit 0 >/dev/null 2>&1 || true
+    vardeko_wine cmd /c exit 0 >/dev/null 2>&1 || true
 }
 
 # Readies the running Wine prefix for the host: registers the component of this build (every
@@ -110,8 +116,8 @@ vardeko_start_wine() {
 # Marlett, which draws the caption buttons, so the prefix gets a copy.
 vardeko_prepare_host() {
     local dll reg status
-    dll=$(winepath -w "$VARDEKO_ROOT/out/windows/bin/vardeko.dll")
-    wine regsvr32 /s "$dll" || { echo "regsvr32 could not register $dll" >&2; return 1; }
+    dll=$(vardeko_wine winepath -w "$VARDEKO_ROOT/out/windows/bin/vardeko.dll")
+    vardeko_wine regsvr32 /s "$dll" || { echo "regsvr32 could not register $dll" >&2; return 1; }
     reg=$(mktemp --suffix=.reg)
     {
         printf '\xff\xfe'
@@ -120,7 +126,7 @@ vardeko_prepare_host() {
             "\"$VARDEKO_DIALOG_FACE\"=\"$VARDEKO_DIALOG_FONT\"" \
             "\"MS UI Gothic\"=\"$VARDEKO_DIALOG_FONT\"" | iconv -f UTF-8 -t UTF-16LE
     } >"$reg"
-    wine regedit /S "$(winepath -w "$reg")"
+    vardeko_wine regedit /S "$(vardeko_wine winepath -w "$reg")"
     status=$?
     rm -f "$reg"
     local marlett=/usr/share/wine/fonts/marlett.ttf fonts="$WINEPREFIX/drive_c/windows/Fonts"
@@ -133,7 +139,7 @@ vardeko_prepare_host() {
 vardeko_clear_settings() {
     local value
     for value in PadType ModeInv ModeHyp Radix EquelToInput InputToClear DirectInEx DirectOutEx; do
-        wine reg delete "$VARDEKO_CLSID_KEY" /v "$value" /f >/dev/null 2>&1 || true
+        vardeko_wine reg delete "$VARDEKO_CLSID_KEY" /v "$value" /f >/dev/null 2>&1 || true
     done
 }
 
