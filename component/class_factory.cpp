@@ -1,7 +1,7 @@
 #include "component/class_factory.h"
 
+#include "base/module.h"
 #include "component/input_method.h"
-#include "component/module.h"
 
 #include <new>
 

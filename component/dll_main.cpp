@@ -1,7 +1,7 @@
 // The DLL entry: the runtime has already run the static initialisers (the calculator's reset
 // among them) when it is called for process attach.
 
-#include "component/module.h"
+#include "base/module.h"
 
 BOOL WINAPI DllMain(HINSTANCE hInstance, DWORD, LPVOID)
 {

@@ -1,7 +1,7 @@
 // The four functions a COM host and regsvr32 call by name.
 
+#include "base/module.h"
 #include "component/class_factory.h"
-#include "component/module.h"
 #include "component/registration.h"
 
 #include <new>

@@ -1,7 +1,7 @@
 #include "component/input_method.h"
 
-#include "component/module.h"
-#include "pad/pad_window.h"
+#include "base/module.h"
+#include "keypad/pad_window.h"
 #include "settings/options_dialog.h"
 
 const WCHAR PAD_WINDOW_CLASS[] = L"VardekoWndClass";

@@ -1,6 +1,6 @@
 #include "component/registration.h"
 
-#include "component/module.h"
+#include "base/module.h"
 
 namespace
 {

@@ -1,6 +1,6 @@
 #include "settings/options_dialog.h"
 
-#include "component/module.h"
+#include "base/module.h"
 #include "pad/pad_state.h"
 #include "resources/resource.h"
 #include "settings/settings_store.h"

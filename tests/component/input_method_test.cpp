@@ -1,9 +1,9 @@
 // The input method object and its class factory, linked into the test program: the host's calls
 // in the host's order, reference counts and the module's object count.
 
+#include "base/module.h"
 #include "component/class_factory.h"
 #include "component/input_method.h"
-#include "component/module.h"
 #include "pad/pad_state.h"
 #include "tests/keypad/test_host.h"
 

@@ -1,8 +1,8 @@
 // The options dialog opened through UserOptionsDlg, driven from a timer inside its modal loop as
 // a user would: found while it runs, checked against its template, ticked, confirmed or cancelled.
 
+#include "base/module.h"
 #include "component/input_method.h"
-#include "component/module.h"
 #include "pad/pad_state.h"
 #include "resources/resource.h"
 #include "settings/settings_store.h"

@@ -1,7 +1,7 @@
 // What each key does on release: the calculator, the pad's own state, and what reaches the host.
 
 #include "engine/calculator.h"
-#include "pad/key_actions.h"
+#include "keypad/key_actions.h"
 #include "pad/pad_state.h"
 #include "tests/keypad/test_host.h"
 

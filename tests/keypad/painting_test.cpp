@@ -1,9 +1,9 @@
 // What the pad window shows, read back from the window: the artwork for each pad and modifier
 // state, the radix mark, direct mode's greying, key highlights and the display text.
 
-#include "pad/key_actions.h"
+#include "keypad/key_actions.h"
+#include "keypad/painting.h"
 #include "pad/pad_state.h"
-#include "pad/painting.h"
 #include "tests/keypad/test_host.h"
 
 namespace

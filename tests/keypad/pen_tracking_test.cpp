@@ -1,7 +1,7 @@
 // Pen down, move and up as window messages: which key is pressed, highlighted and acted on.
 
+#include "keypad/pad_window.h"
 #include "pad/pad_state.h"
-#include "pad/pad_window.h"
 #include "tests/keypad/test_host.h"
 
 namespace

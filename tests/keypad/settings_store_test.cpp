@@ -1,7 +1,7 @@
 // The pad state and options in the registry: loaded when the pad window is created, the pad
 // state saved when it is destroyed, and the exact-1 rule for flags.
 
-#include "component/module.h"
+#include "base/module.h"
 #include "pad/pad_state.h"
 #include "settings/settings_store.h"
 #include "tests/keypad/test_host.h"

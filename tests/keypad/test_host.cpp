@@ -1,9 +1,9 @@
 #include "tests/keypad/test_host.h"
 
-#include "component/module.h"
+#include "base/module.h"
 #include "engine/command_codes.h"
+#include "keypad/pad_window.h"
 #include "pad/pad_state.h"
-#include "pad/pad_window.h"
 
 #include <cstdio>
 

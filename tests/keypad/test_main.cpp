@@ -1,6 +1,6 @@
 // The keypad tests run in a program that carries the component's resources itself.
 
-#include "component/module.h"
+#include "base/module.h"
 
 #include <gtest/gtest.h>
 

@@ -1,8 +1,8 @@
-#include "pad/key_actions.h"
+#include "keypad/key_actions.h"
 
 #include "engine/calculator.h"
+#include "keypad/painting.h"
 #include "pad/pad_state.h"
-#include "pad/painting.h"
 
 namespace
 {

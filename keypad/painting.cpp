@@ -1,6 +1,6 @@
-#include "pad/painting.h"
+#include "keypad/painting.h"
 
-#include "component/module.h"
+#include "base/module.h"
 #include "pad/layout.h"
 #include "pad/pad_state.h"
 

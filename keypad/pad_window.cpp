@@ -1,10 +1,10 @@
-#include "pad/pad_window.h"
+#include "keypad/pad_window.h"
 
 #include "engine/calculator.h"
-#include "pad/key_actions.h"
+#include "keypad/key_actions.h"
+#include "keypad/painting.h"
 #include "pad/layout.h"
 #include "pad/pad_state.h"
-#include "pad/painting.h"
 #include "settings/settings_store.h"
 
 namespace

@@ -1,4 +1,4 @@
-#include "component/module.h"
+#include "base/module.h"
 
 HINSTANCE g_hInstance = nullptr;
 LONG g_lObjectCount = 0;
