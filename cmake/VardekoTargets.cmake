@@ -3,8 +3,9 @@
 option(VARDEKO_SANITIZE "Build the native programs with AddressSanitizer and UBSan" OFF)
 option(VARDEKO_FUZZ "Build the native programs for libFuzzer (clang; see scripts/fuzz)" OFF)
 
-function(vardeko_target_defaults target)
-    target_include_directories(${target} PUBLIC ${PROJECT_SOURCE_DIR})
+# The compiler and linker settings alone: a target that uses just these reaches headers only
+# through the libraries it links.
+function(vardeko_target_flags target)
     target_compile_options(${target} PRIVATE -Wall -Wextra -Werror)
     if(WIN32)
         # A handheld has little memory: the component stays lean.
@@ -21,4 +22,28 @@ function(vardeko_target_defaults target)
                                                  -fno-sanitize-recover=all -fno-omit-frame-pointer)
         target_link_options(${target} PUBLIC -fsanitize=address,undefined)
     endif()
+endfunction()
+
+# Tests, tools, benchmarks and fuzz targets stand outside the layers and may include any header
+# of the project; the root stays private so that it never leaks into a layer.
+function(vardeko_target_defaults target)
+    vardeko_target_flags(${target})
+    target_include_directories(${target} PRIVATE ${PROJECT_SOURCE_DIR})
+endfunction()
+
+# A layer is the library of one folder. Its headers are reached through a directory of the build
+# tree that holds a link to that folder alone, so a target sees its own layer and the layers it
+# links, and an include of a layer above it fails to build.
+function(vardeko_layer_includes target scope)
+    file(RELATIVE_PATH folder ${PROJECT_SOURCE_DIR} ${CMAKE_CURRENT_SOURCE_DIR})
+    set(root ${PROJECT_BINARY_DIR}/layers/${target})
+    get_filename_component(parent ${root}/${folder} DIRECTORY)
+    file(MAKE_DIRECTORY ${parent})
+    file(CREATE_LINK ${CMAKE_CURRENT_SOURCE_DIR} ${root}/${folder} SYMBOLIC)
+    target_include_directories(${target} ${scope} ${root})
+endfunction()
+
+function(vardeko_layer target)
+    vardeko_target_flags(${target})
+    vardeko_layer_includes(${target} PUBLIC)
 endfunction()
