@@ -9,6 +9,10 @@ extern HINSTANCE g_hInstance;
 // Live InputMethod objects plus outstanding server locks; the module may unload at 0.
 extern LONG g_lObjectCount;
 
+// The one way to change g_lObjectCount: interlocked, since the COM runtime may lock the server
+// from any thread.
+void ChangeObjectCount(LONG lDelta);
+
 extern const CLSID CLSID_Vardeko; // {3b9e5f12-6a47-41d0-8c2e-7d15a0b4e963}
 
 // The component's key under HKEY_CLASSES_ROOT holds its registration and its settings.
@@ -18,3 +22,7 @@ const int REGISTRY_PATH_SIZE = 128;
 
 // Builds the component's key path into a buffer of REGISTRY_PATH_SIZE characters.
 void BuildClsidKeyPath(WCHAR* pszPath);
+
+// The pad window, a child of the input panel's window.
+extern const WCHAR PAD_WINDOW_CLASS[]; // "VardekoWndClass"
+const int PAD_WINDOW_ID = 10;

@@ -56,9 +56,6 @@ HRESULT ClassFactory::CreateInstance(IUnknown* pUnkOuter, REFIID riid, void** pp
 
 HRESULT ClassFactory::LockServer(BOOL fLock)
 {
-    if (fLock)
-        InterlockedIncrement(&g_lObjectCount);
-    else
-        InterlockedDecrement(&g_lObjectCount);
+    ChangeObjectCount(fLock ? 1 : -1);
     return S_OK;
 }

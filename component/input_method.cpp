@@ -4,8 +4,6 @@
 #include "keypad/pad_window.h"
 #include "settings/options_dialog.h"
 
-const WCHAR PAD_WINDOW_CLASS[] = L"VardekoWndClass";
-
 namespace
 {
 
@@ -37,12 +35,12 @@ void DestroyIcons(HIMAGELIST* phimlNarrow, HIMAGELIST* phimlWide)
 InputMethod::InputMethod()
     : m_lRefCount(1), m_hwndPad(nullptr), m_himlWide(nullptr), m_himlNarrow(nullptr)
 {
-    ++g_lObjectCount;
+    ChangeObjectCount(1);
 }
 
 InputMethod::~InputMethod()
 {
-    --g_lObjectCount;
+    ChangeObjectCount(-1);
 }
 
 HRESULT InputMethod::QueryInterface(REFIID riid, void** ppv)

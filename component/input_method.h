@@ -37,6 +37,3 @@ class InputMethod final : public IInputMethod
 // What GetInfo reports, whatever the size of the panel.
 const DWORD IMINFO_SIZE = 40;
 const RECT IMINFO_SIP_RECT = {0, 0, 200, 100};
-
-extern const WCHAR PAD_WINDOW_CLASS[]; // "VardekoWndClass"
-const int PAD_WINDOW_ID = 10;

@@ -11,8 +11,6 @@ namespace
 {
 
 const wchar_t SIP_CLASS[] = L"VardekoTestSip";
-const wchar_t PAD_CLASS[] = L"VardekoWndClass";
-const int PAD_CHILD_ID = 10;
 
 void RegisterClasses()
 {
@@ -31,7 +29,7 @@ void RegisterClasses()
     wc.lpfnWndProc = PadWndProc;
     wc.hInstance = g_hInstance;
     wc.hbrBackground = static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH));
-    wc.lpszClassName = PAD_CLASS;
+    wc.lpszClassName = PAD_WINDOW_CLASS;
     RegisterClassW(&wc);
     bRegistered = true;
 }
@@ -144,9 +142,9 @@ TestPanel::TestPanel()
     RECT rcClient;
     GetClientRect(hwndSip, &rcClient);
     hwndPad = CreateWindowExW(
-        0, PAD_CLASS, L"", WS_CHILD | WS_VISIBLE | WS_BORDER, rcClient.left, rcClient.top,
+        0, PAD_WINDOW_CLASS, L"", WS_CHILD | WS_VISIBLE | WS_BORDER, rcClient.left, rcClient.top,
         rcClient.right - rcClient.left, rcClient.bottom - rcClient.top, hwndSip,
-        reinterpret_cast<HMENU>(static_cast<INT_PTR>(PAD_CHILD_ID)), g_hInstance, nullptr);
+        reinterpret_cast<HMENU>(static_cast<INT_PTR>(PAD_WINDOW_ID)), g_hInstance, nullptr);
     UpdateWindow(hwndSip);
     PumpMessages();
 }
