@@ -19,3 +19,6 @@ int PressEquals();
 int OpenParenthesis();
 int CloseParenthesis();
 int PressPower();
+
+// x^y and 10^x: the runtime's pow, or in MODE_INTEGER the exact power modulo 2^32.
+double RaisePower(double dblBase, double dblExponent);

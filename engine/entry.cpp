@@ -3,6 +3,7 @@
 #include "engine/arithmetic_traps.h"
 #include "engine/beep.h"
 #include "engine/calculator_private.h"
+#include "engine/number_text.h"
 
 namespace
 {
@@ -130,7 +131,7 @@ int ToggleTextSign()
         TextCopy(pszText, INPUT_TEXT_SIZE, pszText + 1);
         return 1;
     }
-    // Only a text grown by repeated exp can be too long to take the sign.
+    // Texts stay far below the buffer's size; a full one would refuse the sign, not lose it.
     if (n + 1 >= INPUT_TEXT_SIZE)
     {
         SoundBeep();
@@ -159,19 +160,32 @@ int ChangeSign()
     EvalLevel& level = CurrentLevel();
     if (level.m_nStatus != LEVEL_INITIAL && level.m_nStatus != LEVEL_RESULT)
         return ToggleTextSign();
-    level.m_dblData = -level.m_dblData;
+    // On the programmer pad the negated value is stored as it is shown: modulo 2^32.
+    if (g_Calculator.m_nMode == MODE_INTEGER)
+        level.m_dblData = 0u - DoubleToUnsigned32(level.m_dblData);
+    else
+        level.m_dblData = -level.m_dblData;
     return 1;
 }
 
 int StartExponent()
 {
-    if (CurrentText()[0] == 0)
+    // A number has one exponent: a text that holds one already, typed or written from a value
+    // ("1e-010"), is left as it is, like an empty one. A hex digit E is no mark.
+    const WideChar* pszText = CurrentText();
+    if (pszText[0] == 0 || TextFind(pszText, 'e') >= 0)
         return 1;
-    // Pressed again, exp appends another mark; only the buffer's end stops it.
     if (!AppendToCurrentText(WIDE("e+")))
         return 0;
     g_Calculator.m_bExpInput = 1;
     return 1;
+}
+
+// The text goes and so does exponent entry, so that the next digits start a new number.
+void ClearEntry()
+{
+    CurrentText()[0] = 0;
+    g_Calculator.m_bExpInput = 0;
 }
 
 int DispatchCommand(unsigned nCode)
@@ -179,7 +193,7 @@ int DispatchCommand(unsigned nCode)
     switch (nCode)
     {
     case CMD_AC: AllClear(); return 1;
-    case CMD_CE: CurrentText()[0] = 0; return 1;
+    case CMD_CE: ClearEntry(); return 1;
     case CMD_DEL: DeleteLastChar(); return 1;
     case CMD_MUL:
     case CMD_DIV:

@@ -3,9 +3,9 @@
 
 #include "engine/beep.h"
 #include "engine/calculator_private.h"
+#include "engine/integer_arithmetic.h"
 #include "engine/number_text.h"
-
-#include <cmath>
+#include "engine/runtime_math.h"
 
 namespace
 {
@@ -15,20 +15,18 @@ bool IsBinaryOperator(unsigned nOp)
     return nOp != CMD_NONE && nOp != CMD_POWER;
 }
 
+// The bit operators on the scientific pad's doubles.
 double ApplyBitwise(unsigned nOp, double dblLeft, double dblRight)
 {
-    uint32_t uLeft = DoubleToUnsigned32(std::floor(dblLeft));
-    uint32_t uRight = DoubleToUnsigned32(std::floor(dblRight));
-    switch (nOp)
-    {
-    case CMD_AND: return uLeft & uRight;
-    case CMD_OR: return uLeft | uRight;
-    default: return uLeft ^ uRight;
-    }
+    return ApplyIntegerOperator(nOp, DoubleToUnsigned32(RuntimeFloor(dblLeft)),
+                                DoubleToUnsigned32(RuntimeFloor(dblRight)));
 }
 
 double ApplyOperator(unsigned nOp, double dblLeft, double dblRight)
 {
+    // The programmer pad's operands are the unsigned values shown.
+    if (g_Calculator.m_nMode == MODE_INTEGER)
+        return ApplyIntegerOperator(nOp, DoubleToUnsigned32(dblLeft), DoubleToUnsigned32(dblRight));
     switch (nOp)
     {
     case CMD_ADD: return dblLeft + dblRight;
@@ -62,7 +60,7 @@ int EvaluateLevel()
     bool bApply = true;
     if (level.m_nOp == CMD_POWER)
     {
-        double dblPower = std::pow(g_Calculator.m_dblPowBase, dblRight);
+        double dblPower = RaisePower(g_Calculator.m_dblPowBase, dblRight);
         switch (level.m_nSubStatus)
         {
         case SUB_POW_TEXT:
@@ -95,8 +93,6 @@ int EvaluateLevel()
     if (bApply && (level.m_nStatus == LEVEL_ENTERING || level.m_nStatus == LEVEL_CLOSED))
     {
         level.m_dblData = ApplyOperator(level.m_nOp, level.m_dblData, dblRight);
-        if (g_Calculator.m_nMode == MODE_INTEGER)
-            level.m_dblData = std::floor(level.m_dblData);
         level.m_nOp = CMD_NONE;
         level.m_szInpBuf[0] = 0;
     }
@@ -175,7 +171,10 @@ int CloseParenthesis()
 int PressPower()
 {
     EvalLevel& level = CurrentLevel();
-    if (g_Calculator.m_nLevel == 0 && level.m_nStatus == LEVEL_INITIAL)
+    // Nothing to raise yet; or right after x^y, before an exponent, where a second x^y would
+    // take the shown base as its own exponent.
+    if ((g_Calculator.m_nLevel == 0 && level.m_nStatus == LEVEL_INITIAL) ||
+        level.m_nStatus == LEVEL_POWER)
     {
         SoundBeep();
         return 0;
@@ -183,7 +182,7 @@ int PressPower()
     // Powers chain left to right: the pending one completes and its result is the new base.
     if (level.m_nOp == CMD_POWER)
     {
-        double dblPower = std::pow(g_Calculator.m_dblPowBase, ParseNumber(level.m_szInpBuf));
+        double dblPower = RaisePower(g_Calculator.m_dblPowBase, ParseNumber(level.m_szInpBuf));
         if (!CheckRange(dblPower))
             return 0;
         StoreValueText(dblPower);
@@ -214,8 +213,7 @@ int PressPower()
         nSubStatus = SUB_POW_VALUE;
         break;
     default:
-        // Right after an operator there is no base to take; nor on a fresh inner level, nor
-        // right after x^y.
+        // Right after an operator there is no base to take; nor on a fresh inner level.
         SoundBeep();
         return 0;
     }

@@ -1,8 +1,12 @@
-// The one-operand functions of both pads, applied to the number of the current level.
+// The one-operand functions of both pads, applied to the number of the current level, and the
+// power that x^y and 10^x share.
 
 #include "engine/beep.h"
 #include "engine/calculator_private.h"
+#include "engine/integer_arithmetic.h"
+#include "engine/inverse_hyperbolic.h"
 #include "engine/number_text.h"
+#include "engine/runtime_math.h"
 
 #include <cmath>
 
@@ -11,9 +15,13 @@ namespace
 
 const uint32_t BINARY_MASK = 0xFFFF; // in binary the bit functions work on 16 bits
 
-uint32_t ToBits(double dblValue)
+// e^x rounds to 0 below this. Wine's msvcrt returns 1 + x from x = -1024 down, so the runtime is
+// not asked there.
+const double EXP_UNDERFLOW = -746.0;
+
+double Exponential(double x)
 {
-    return DoubleToUnsigned32(std::floor(dblValue));
+    return x < EXP_UNDERFLOW ? 0.0 : RuntimeExp(x);
 }
 
 double MaskForRadix(uint32_t uValue)
@@ -21,39 +29,59 @@ double MaskForRadix(uint32_t uValue)
     return g_Calculator.m_nRadix == RADIX_BIN ? uValue & BINARY_MASK : uValue;
 }
 
-// The inverse hyperbolic functions keep the platform's formulas and their order of operations,
-// cancellation included: asinh of -1e9 is the logarithm of 0.
-double Compute(unsigned nCode, double x)
+double ComputeReal(unsigned nCode, double x)
 {
     switch (nCode)
     {
-    case CMD_SIN: return std::sin(x);
-    case CMD_COS: return std::cos(x);
-    case CMD_TAN: return std::tan(x);
-    case CMD_ASIN: return std::asin(x);
-    case CMD_ACOS: return std::acos(x);
-    case CMD_ATAN: return std::atan(x);
-    case CMD_SINH: return std::sinh(x);
-    case CMD_COSH: return std::cosh(x);
-    case CMD_TANH: return std::tanh(x);
-    case CMD_ASINH: return std::log(std::sqrt(x * x + 1.0) + x);
-    case CMD_ACOSH: return std::log(std::sqrt(x * x - 1.0) + x);
-    case CMD_ATANH: return std::log((x + 1.0) / (1.0 - x)) * 0.5;
+    case CMD_SIN: return RuntimeSin(x);
+    case CMD_COS: return RuntimeCos(x);
+    case CMD_TAN: return RuntimeTan(x);
+    case CMD_ASIN: return RuntimeAsin(x);
+    case CMD_ACOS: return RuntimeAcos(x);
+    case CMD_ATAN: return RuntimeAtan(x);
+    case CMD_SINH: return RuntimeSinh(x);
+    case CMD_COSH: return RuntimeCosh(x);
+    case CMD_TANH: return RuntimeTanh(x);
+    case CMD_ASINH: return InverseSinh(x);
+    case CMD_ACOSH: return InverseCosh(x);
+    case CMD_ATANH: return InverseTanh(x);
     case CMD_RECIP: return 1.0 / x;
     case CMD_SQUARE: return x * x;
-    case CMD_SQRT: return std::sqrt(x);
-    case CMD_LOG: return std::log10(x);
-    case CMD_LN: return std::log(x);
-    case CMD_POW10: return std::pow(10.0, x);
-    case CMD_EXPE: return std::exp(x);
-    case CMD_SHL: return MaskForRadix(ToBits(x) << 1);
-    case CMD_SHR: return MaskForRadix(ToBits(x) >> 1);
-    case CMD_NOT: return MaskForRadix(~ToBits(x));
+    case CMD_SQRT: return RuntimeSqrt(x);
+    case CMD_LOG: return RuntimeLog10(x);
+    case CMD_LN: return RuntimeLog(x);
+    case CMD_POW10: return RaisePower(10.0, x);
+    case CMD_EXPE: return Exponential(x);
     default: return x;
     }
 }
 
+// The programmer pad works on the unsigned 32-bit value shown: powers and bit functions exactly,
+// the real-valued functions in double, truncated and wrapped; a non-finite result stays so and
+// ends in Error.
+double ComputeInteger(unsigned nCode, uint32_t u)
+{
+    switch (nCode)
+    {
+    case CMD_SQUARE: return static_cast<uint32_t>(u * u);
+    case CMD_POW10: return IntegerPower(10, u);
+    case CMD_SHL: return MaskForRadix(u << 1);
+    case CMD_SHR: return MaskForRadix(u >> 1);
+    case CMD_NOT: return MaskForRadix(~u);
+    default: break;
+    }
+    double dblResult = ComputeReal(nCode, u);
+    return std::isfinite(dblResult) ? DoubleToUnsigned32(dblResult) : dblResult;
+}
+
 } // namespace
+
+double RaisePower(double dblBase, double dblExponent)
+{
+    if (g_Calculator.m_nMode == MODE_INTEGER)
+        return IntegerPower(DoubleToUnsigned32(dblBase), DoubleToUnsigned32(dblExponent));
+    return RuntimePow(dblBase, dblExponent);
+}
 
 int ApplyFunction(unsigned nCode)
 {
@@ -75,7 +103,9 @@ int ApplyFunction(unsigned nCode)
         SoundBeep();
         return 0;
     }
-    double dblResult = Compute(nCode, x);
+    double dblResult = g_Calculator.m_nMode == MODE_INTEGER
+                           ? ComputeInteger(nCode, DoubleToUnsigned32(x))
+                           : ComputeReal(nCode, x);
     if (!CheckRange(dblResult))
         return 0;
     if (level.m_nStatus == LEVEL_INITIAL || level.m_nStatus == LEVEL_RESULT)

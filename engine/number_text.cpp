@@ -1,6 +1,7 @@
 #include "engine/number_text.h"
 
-#include <cmath>
+#include "engine/runtime_math.h"
+
 #include <cstring>
 
 // Doubles are converted exactly with small fixed-size big numbers instead of the C runtime, whose
@@ -419,14 +420,14 @@ void EstimateDouble(uint64_t nLead, int nPower10, uint64_t* pMantissa, int* pExp
 {
     static const double s_adblPow10[] = {1e1, 1e2, 1e4, 1e8, 1e16, 1e32, 1e64, 1e128, 1e256};
     int nExponent;
-    double dblScaled = std::frexp(static_cast<double>(nLead), &nExponent);
+    double dblScaled = RuntimeFrexp(static_cast<double>(nLead), &nExponent);
     unsigned nPower = static_cast<unsigned>(nPower10 < 0 ? -nPower10 : nPower10);
     for (int i = 0; nPower != 0; ++i, nPower >>= 1)
     {
         if ((nPower & 1) == 0)
             continue;
         int nStep;
-        dblScaled = std::frexp(
+        dblScaled = RuntimeFrexp(
             nPower10 < 0 ? dblScaled / s_adblPow10[i] : dblScaled * s_adblPow10[i], &nStep);
         nExponent += nStep;
     }

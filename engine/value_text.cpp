@@ -11,6 +11,12 @@ namespace
 
 const uint32_t BINARY_LIMIT = 0xFFFF; // the display has room for 16 binary digits
 
+// Magnitudes strictly between these are written in general notation. The lower one is 0.1 to the
+// 16th power as pow() rounds it, slightly above 1e-16, so 1e-16 itself is written in exponential
+// notation.
+const double GENERAL_LOWER_BOUND = 0x1.cd2b297d889c3p-54;
+const double GENERAL_UPPER_BOUND = 1e16;
+
 int RadixBase(int nRadix)
 {
     switch (nRadix)
@@ -35,12 +41,16 @@ int WriteValueText(double dblValue, WideChar* pszOut)
             return 0;
         FormatUnsigned(uValue, RadixBase(g_Calculator.m_nRadix), szText, sizeof(szText));
     }
+    else if (dblValue == 0)
+    {
+        // A computed zero, -0 included, shows as a fresh pad's "0".
+        TextCopy(pszOut, INPUT_TEXT_SIZE, WIDE("0"));
+        return 1;
+    }
     else
     {
-        // The bounds come from pow() as the platform computes them: 0.1 to the 16th lands
-        // slightly above 1e-16, so 1e-16 itself is written in exponential notation.
-        double dblMagnitude = std::fabs(dblValue);
-        if (dblMagnitude > std::pow(0.1, 16) && dblMagnitude < std::pow(10.0, 16))
+        double dblMagnitude = dblValue < 0 ? -dblValue : dblValue;
+        if (dblMagnitude > GENERAL_LOWER_BOUND && dblMagnitude < GENERAL_UPPER_BOUND)
             FormatGeneral(dblValue, 16, szText, sizeof(szText));
         else
             FormatExponential(dblValue, 14, szText, sizeof(szText));

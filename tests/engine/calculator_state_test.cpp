@@ -61,7 +61,8 @@ TEST_F(CalculatorTest, NumbersAreWrittenByModeAndRadix)
         {MODE_DECIMAL, RADIX_DEC, 9999999999999998.0, "9999999999999998"},
         {MODE_DECIMAL, RADIX_DEC, 1e16, "1.00000000000000e+016"},
         {MODE_DECIMAL, RADIX_DEC, 1e-16, "1.00000000000000e-016"},
-        {MODE_DECIMAL, RADIX_DEC, 0, "0.00000000000000e+000"},
+        {MODE_DECIMAL, RADIX_DEC, 0, "0"},
+        {MODE_DECIMAL, RADIX_DEC, -0.0, "0"},
         // The lower bound is 0.1 to the 16th as pow computes it, itself excluded.
         {MODE_DECIMAL, RADIX_DEC, std::pow(0.1, 16), "1.00000000000000e-016"},
         {MODE_DECIMAL, RADIX_DEC, std::nextafter(std::pow(0.1, 16), 1.0), "1.000000000000001e-016"},

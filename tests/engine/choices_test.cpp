@@ -33,19 +33,17 @@ TEST_F(CalculatorTest, NonFiniteIntegersAreErrorsInEveryRadix)
     EXPECT_EQ(0, CheckRange(INFINITY));
 }
 
-TEST_F(CalculatorTest, RepeatedExponentStopsAtTheEndOfTheText)
+TEST_F(CalculatorTest, ExponentKeyLeavesATextWithAMarkAsItIs)
 {
-    // "1" and 31 marks fill the 63 characters; more beep and change nothing.
-    Keys("1");
-    for (int i = 0; i < 31; ++i)
-        ASSERT_EQ(0u, BeepsOf("exp")) << i;
-    EXPECT_EQ(3u, BeepsOf("exp exp exp"));
-    EXPECT_EQ(INPUT_TEXT_SIZE - 1, static_cast<int>(Display().size()));
-    // Nor does a sign in front fit.
-    Keys("x^y");
-    std::string full = CurrentText();
-    EXPECT_EQ(1u, BeepsOf("sign"));
-    EXPECT_EQ(full, CurrentText());
+    const KeyCase aCases[] = {
+        {"1 exp exp 5", "1e+5", 0},
+        {"1 exp exp 5 =", "100000", 0},
+        {"1 exp 5 sign exp 2", "1e-52", 0},
+        // A value written as text carries its mark too.
+        {"1 exp 20 sign sqrt exp", "1e-010", 0},
+        {"1 exp 20 sign sqrt exp =", "1e-010", 0},
+    };
+    ExpectCases(aCases);
 }
 
 TEST_F(CalculatorTest, PowerNextToOperatorsAndFunctions)
@@ -55,7 +53,7 @@ TEST_F(CalculatorTest, PowerNextToOperatorsAndFunctions)
         {"2 + x^y 3 =", "5", 1},
         {"1 + 2 x^y 3 x^y 2 =", "65", 0},
         {"1 - 2 x^y 3 x^y 2 - 8 =", "-71", 0},
-        {"1 + 2 x^y x^y =", "17", 1},
+        {"1 + 2 x^y x^y =", "5", 1},
         {"2 x^y sin", "2", 1},
         {"2 x^y sin 3 =", "8", 1},
         {"2 x^y 3 x^2 =", "512", 0},

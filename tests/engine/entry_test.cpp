@@ -47,8 +47,10 @@ TEST_F(CalculatorTest, ExponentEntry)
     const KeyCase aCases[] = {
         {"1 exp 2345", "1e+234", 1},
         {"1 exp 2 .", "1e+2", 1},
-        {"1 exp CE 5", "0", 0},
-        {"1 exp CE 5 + 6 =", "6", 0},
+        // CE ends exponent entry: the digits start a new number.
+        {"1 exp CE 5", "5", 0},
+        {"1 exp 2 CE 5 + 6 =", "11", 0},
+        {"1 exp 2 CE 5 exp 3", "5e+3", 0},
         {"1 exp 23 sign", "1e-23", 0},
         {"1 exp 23 sign sign", "1e+23", 0},
         {"1 exp 2 sign =", "0.01", 0},
