@@ -10,6 +10,10 @@ namespace
 // The text rectangle: the display less a margin of 4 pixels at each side.
 const int DISPLAY_TEXT_MARGIN = 4;
 
+// The smallest character height a display text is shrunk to; a text that does not fit even then
+// is cut at the left, as every text was before.
+const int MIN_FIT_FONT_HEIGHT = 8;
+
 const WCHAR* const g_apszPadBitmaps[PAD_COUNT] = {L"PAD1", L"PAD2"};
 
 // Copies the bitmap named pszName from its origin to (x, y) with rop; false when it is missing.
@@ -59,6 +63,47 @@ void GreyInactiveKeys(HDC hdc, HDC hdcMem)
     }
     SelectObject(hdcMem, hbmDefault);
     DeleteObject(hbm);
+}
+
+int TextWidth(HDC hdc, const WCHAR* pszText)
+{
+    SIZE size = {0, 0};
+    GetTextExtentPoint32W(hdc, pszText, lstrlenW(pszText), &size);
+    return size.cx;
+}
+
+// Selects into hdc the largest variant of its current font, by character height, in which the
+// text is at most nWidth pixels wide, and returns it for DeleteObject; nullptr when the current
+// font fits already (its pixels stay exactly as they were) or no variant can be made.
+HFONT SelectFittingFont(HDC hdc, const WCHAR* pszText, int nWidth)
+{
+    if (TextWidth(hdc, pszText) <= nWidth)
+        return nullptr;
+    LOGFONTW lf;
+    TEXTMETRICW tm;
+    if (GetObjectW(GetCurrentObject(hdc, OBJ_FONT), sizeof(lf), &lf) != sizeof(lf) ||
+        !GetTextMetricsW(hdc, &tm))
+        return nullptr;
+    HGDIOBJ hfontDefault = GetCurrentObject(hdc, OBJ_FONT);
+    HFONT hfontFit = nullptr;
+    for (int nHeight = tm.tmHeight - tm.tmInternalLeading - 1; nHeight >= MIN_FIT_FONT_HEIGHT;
+         --nHeight)
+    {
+        lf.lfHeight = -nHeight; // the character height, without internal leading
+        lf.lfWidth = 0;
+        HFONT hfont = CreateFontIndirectW(&lf);
+        if (hfont == nullptr)
+            break;
+        SelectObject(hdc, hfont);
+        if (hfontFit != nullptr)
+            DeleteObject(hfontFit);
+        hfontFit = hfont;
+        if (TextWidth(hdc, pszText) <= nWidth)
+            break;
+    }
+    if (hfontFit == nullptr)
+        SelectObject(hdc, hfontDefault);
+    return hfontFit;
 }
 
 } // namespace
@@ -118,7 +163,14 @@ void DrawDisplayText(HDC hdc)
     RECT rcText = g_PadState.rcDisplay;
     rcText.left += DISPLAY_TEXT_MARGIN;
     rcText.right -= DISPLAY_TEXT_MARGIN;
+    HGDIOBJ hfontDefault = GetCurrentObject(hdc, OBJ_FONT);
+    HFONT hfontFit = SelectFittingFont(hdc, g_PadState.szDisplay, rcText.right - rcText.left);
     DrawTextW(hdc, g_PadState.szDisplay, -1, &rcText, DT_RIGHT | DT_VCENTER | DT_SINGLELINE);
+    if (hfontFit != nullptr)
+    {
+        SelectObject(hdc, hfontDefault);
+        DeleteObject(hfontFit);
+    }
     SetBkColor(hdc, crOldBack);
     SetBkMode(hdc, nOldMode);
 }

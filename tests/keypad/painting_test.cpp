@@ -49,6 +49,68 @@ void TextColumns(const Pixels& window, int* pnFirst, int* pnLast)
             }
 }
 
+bool IsDark(unsigned uPixel)
+{
+    return (uPixel >> 16 & 0xFF) + (uPixel >> 8 & 0xFF) + (uPixel & 0xFF) < 3 * 128;
+}
+
+// The columns of the display interior that hold dark pixels: the text, not its smoothing.
+void DarkColumns(const Pixels& window, int* pnFirst, int* pnLast)
+{
+    *pnFirst = -1;
+    *pnLast = -1;
+    for (int x = DISPLAY_LEFT; x < DISPLAY_RIGHT; ++x)
+        for (int y = DISPLAY_TOP; y < DISPLAY_BOTTOM; ++y)
+            if (IsDark(window.At(x, y)))
+            {
+                if (*pnFirst < 0)
+                    *pnFirst = x;
+                *pnLast = x;
+            }
+}
+
+// A minus sign: the glyph that starts at column nFirst is a bar at least two pixels wide and at
+// most two high, in the middle half of the display's height.
+bool IsMinusSign(const Pixels& window, int nFirst)
+{
+    int nTop = DISPLAY_BOTTOM, nBottom = -1, x = nFirst;
+    for (bool bDark = true; bDark && x < DISPLAY_RIGHT; ++x)
+    {
+        bDark = false;
+        for (int y = DISPLAY_TOP; y < DISPLAY_BOTTOM; ++y)
+            if (IsDark(window.At(x, y)))
+            {
+                bDark = true;
+                nTop = y < nTop ? y : nTop;
+                nBottom = y > nBottom ? y : nBottom;
+            }
+    }
+    int nHeight = DISPLAY_BOTTOM - DISPLAY_TOP;
+    return x - 1 - nFirst >= 2 && nBottom - nTop < 2 && nTop >= DISPLAY_TOP + nHeight / 4 &&
+           nBottom < DISPLAY_BOTTOM - nHeight / 4;
+}
+
+// The display text as DrawTextW writes it in a device context's own font, white on white
+// elsewhere: what the pad drew before it had fonts of its own.
+Pixels DrawnInDefaultFont(HWND hwnd, const wchar_t* pszText)
+{
+    RECT rc;
+    GetClientRect(hwnd, &rc);
+    HDC hdcWindow = GetDC(hwnd);
+    HDC hdcMem = CreateCompatibleDC(hdcWindow);
+    HBITMAP hbm = CreateCompatibleBitmap(hdcWindow, rc.right, rc.bottom);
+    HGDIOBJ hbmOld = SelectObject(hdcMem, hbm);
+    PatBlt(hdcMem, 0, 0, rc.right, rc.bottom, WHITENESS);
+    RECT rcText = {DISPLAY_LEFT + 4, DISPLAY_TOP, DISPLAY_RIGHT - 4, DISPLAY_BOTTOM};
+    DrawTextW(hdcMem, pszText, -1, &rcText, DT_RIGHT | DT_VCENTER | DT_SINGLELINE);
+    SelectObject(hdcMem, hbmOld);
+    Pixels pixels = ReadBitmap(hdcMem, hbm, rc.right, rc.bottom);
+    DeleteObject(hbm);
+    DeleteDC(hdcMem);
+    ReleaseDC(hwnd, hdcWindow);
+    return pixels;
+}
+
 } // namespace
 
 class PaintingTest : public KeypadTest
@@ -202,7 +264,7 @@ TEST_F(PaintingTest, InvertingAKeyTwiceRestoresEveryPixel)
     g_PadState.bDirect = FALSE;
 }
 
-TEST_F(PaintingTest, DisplayTextIsRightAlignedAndClippedAtTheLeft)
+TEST_F(PaintingTest, DisplayTextIsRightAligned)
 {
     panel->TapText("12");
     Pixels window = Window();
@@ -211,9 +273,43 @@ TEST_F(PaintingTest, DisplayTextIsRightAlignedAndClippedAtTheLeft)
     EXPECT_GE(nFirst, 18 + 100); // two digits sit at the right end
     EXPECT_LE(nLast, 173);
     EXPECT_GE(nLast, 166);
+}
 
+TEST_F(PaintingTest, TheLongestDisplayTextsShowWholeWithTheirSign)
+{
+    for (const wchar_t* pszText : {L"-0.1428571428571428", L"-1.23456789012345e-300",
+                                   L"-1.79769313486232e+308", L"-4294967295", L"-9999999999999999"})
+    {
+        SetDisplayText(pszText, TRUE);
+        Pixels window = Window();
+        int nFirst, nLast;
+        DarkColumns(window, &nFirst, &nLast);
+        // Inside the text rectangle, the margins white.
+        EXPECT_GE(nFirst, DISPLAY_LEFT + 4) << pszText;
+        EXPECT_LE(nLast, DISPLAY_RIGHT - 5) << pszText;
+        EXPECT_GE(nLast, DISPLAY_RIGHT - 12) << pszText;
+        EXPECT_TRUE(IsMinusSign(window, nFirst)) << pszText;
+    }
+}
+
+TEST_F(PaintingTest, TextsThatFitKeepTheWindowFont)
+{
+    for (const wchar_t* pszText : {L"12", L"0.5", L"-142857142857142", L"Error"})
+    {
+        SetDisplayText(pszText, TRUE);
+        Pixels window = Window();
+        Pixels expected = DrawnInDefaultFont(panel->hwndPad, pszText);
+        EXPECT_EQ(0, Differences(window, expected, 0, 0, DISPLAY_LEFT + 4, DISPLAY_TOP,
+                                 DISPLAY_RIGHT - DISPLAY_LEFT - 8, DISPLAY_BOTTOM - DISPLAY_TOP))
+            << pszText;
+    }
+}
+
+TEST_F(PaintingTest, TextTooLongForAnyFontIsClippedAtTheLeft)
+{
     SetDisplayText(L"12345678901234567890123456789012345678901234567890", TRUE);
-    window = Window();
+    Pixels window = Window();
+    int nFirst, nLast;
     TextColumns(window, &nFirst, &nLast);
     EXPECT_EQ(18, nFirst); // clipped to the text rectangle, the margins stay white
     EXPECT_LE(nLast, 173);

@@ -233,9 +233,6 @@ POINT KeyCentre(int nPad, int nKey)
     return {(bounds.nLeft + bounds.nRight) / 2, (bounds.nTop + bounds.nBottom) / 2};
 }
 
-namespace
-{
-
 Pixels ReadBitmap(HDC hdc, HBITMAP hbm, int nWidth, int nHeight)
 {
     Pixels pixels;
@@ -254,8 +251,6 @@ Pixels ReadBitmap(HDC hdc, HBITMAP hbm, int nWidth, int nHeight)
         u &= 0xFFFFFF;
     return pixels;
 }
-
-} // namespace
 
 Pixels CaptureClient(HWND hwnd)
 {

@@ -81,6 +81,8 @@ struct Pixels
     unsigned At(int x, int y) const { return aPixels[y * nWidth + x]; }
 };
 Pixels CaptureClient(HWND hwnd);
+// A bitmap not selected into any device context, read through hdc.
+Pixels ReadBitmap(HDC hdc, HBITMAP hbm, int nWidth, int nHeight);
 // A bitmap resource of the module as 0xRRGGBB pixels.
 Pixels LoadBitmapPixels(const wchar_t* pszName);
 
