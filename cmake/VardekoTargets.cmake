@@ -47,3 +47,11 @@ function(vardeko_layer target)
     vardeko_target_flags(${target})
     vardeko_layer_includes(${target} PUBLIC)
 endfunction()
+
+# Has the linker write the target's link map to VARDEKO_LINK_MAP_DIR/<target>.map: the tests read
+# from it what was linked in, which a stripped binary no longer tells.
+set(VARDEKO_LINK_MAP_DIR ${CMAKE_BINARY_DIR}/maps)
+file(MAKE_DIRECTORY ${VARDEKO_LINK_MAP_DIR})
+function(vardeko_link_map target)
+    target_link_options(${target} PRIVATE -Wl,-Map=${VARDEKO_LINK_MAP_DIR}/${target}.map)
+endfunction()
