@@ -24,7 +24,10 @@ while [ $# -ge 2 ]; do
     map=$2
     shift 2
     name=$(basename "$binary")
-    [ -f "$map" ] || { fail "$name: no link map $map"; continue; }
+    if [ ! -f "$map" ]; then
+        fail "$name: no link map $map"
+        continue
+    fi
     imports=$("$objdump" -p "$binary" | awk '
         /DLL Name:/ { inMsvcrt = tolower($3) == "msvcrt.dll"; next }
         inMsvcrt && $1 ~ /^[0-9a-f]+$/ && NF == 3 { print $3 }')
@@ -38,6 +41,6 @@ while [ $# -ge 2 ]; do
                 fail "$name links $variant in statically"
         done
     done
-    echo "$name imports ${#used[@]} math functions from msvcrt.dll and links none in"
+    [ $status -eq 0 ] && echo "$name imports ${#used[@]} math functions from msvcrt.dll and links none in"
 done
 exit $status
