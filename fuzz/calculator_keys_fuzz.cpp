@@ -1,6 +1,6 @@
 // Presses any sequence of keys, in any mode and radix, and reads the display after each as the
-// keypad does: nothing may overrun a buffer, every text stays terminated within its buffer and
-// the level index within its 20 levels.
+// keypad does: nothing may overrun a buffer, every text stays terminated within its buffer, the
+// level index within its 20 levels, and on the programmer pad every value a 32-bit unsigned one.
 // Input: one byte picks the starting mode and radix; every further byte is one key (see Press).
 
 #include "engine/calculator.h"
@@ -57,6 +57,14 @@ void CheckInvariants()
     FUZZ_CHECK(g_Calculator.m_nLevel >= 0 && g_Calculator.m_nLevel < MAX_LEVELS, "level index");
     for (const EvalLevel& level : g_Calculator.m_aLevel)
         FUZZ_CHECK(IsTerminatedWithin(level.m_szInpBuf, INPUT_TEXT_SIZE), "input text");
+    // The programmer pad keeps every value as the unsigned 32-bit number it shows.
+    for (int i = 0; i < MAX_LEVELS && g_Calculator.m_nMode == MODE_INTEGER; ++i)
+    {
+        double dblValue = g_Calculator.m_aLevel[i].m_dblData;
+        FUZZ_CHECK(dblValue >= 0 && dblValue <= 4294967295.0 &&
+                       dblValue == static_cast<double>(static_cast<uint32_t>(dblValue)),
+                   "integer value");
+    }
 
     // Guard units after each buffer catch a write beyond it.
     const WideChar GUARD = 0x5A5A;
