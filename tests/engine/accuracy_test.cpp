@@ -222,6 +222,20 @@ TEST_F(CalculatorTest, DisplayShowsTheTrueValue)
         {"745 sign e^x", "4.94065645841247e-324", 0},
         {"709 e^x", "8.21840746155497e+307", 0},
         {"710 e^x", "Error", 0},
+        // pow and the rest at their edges.
+        {"0 x^y 1 sign =", "Error", 0},
+        {"0 sign x^y 3 sign =", "Error", 0},
+        {"2 sign x^y 0.5 =", "Error", 0},
+        {"0 x^y 0 =", "1", 0},
+        {"0.5 x^y 1 exp 300 =", "0", 0},
+        {"2 x^y 1074 sign =", "4.94065645841247e-324", 0},
+        {"2 sign x^y 1075 sign =", "0", 0},
+        {"0 sign sqrt", "0", 0},
+        {"9 exp 999 sin", "Error", 0},
+        {"1 exp 308 cos", "-0.8913089376870335", 0},
+        {"1 exp 19 tan", "2.472793765846527", 0},
+        {"710 sinh", "1.11699738308086e+308", 0},
+        {"710 cosh", "1.11699738308086e+308", 0},
         // Large arguments of the trigonometric functions, the inverse hyperbolics far out and
         // near their edges, and the rest.
         {"1 exp 22 sin", "-0.8522008497671888", 0},
