@@ -94,21 +94,11 @@ bool IsMinusSign(const Pixels& window, int nFirst)
 // elsewhere: what the pad drew before it had fonts of its own.
 Pixels DrawnInDefaultFont(HWND hwnd, const wchar_t* pszText)
 {
-    RECT rc;
-    GetClientRect(hwnd, &rc);
-    HDC hdcWindow = GetDC(hwnd);
-    HDC hdcMem = CreateCompatibleDC(hdcWindow);
-    HBITMAP hbm = CreateCompatibleBitmap(hdcWindow, rc.right, rc.bottom);
-    HGDIOBJ hbmOld = SelectObject(hdcMem, hbm);
-    PatBlt(hdcMem, 0, 0, rc.right, rc.bottom, WHITENESS);
-    RECT rcText = {DISPLAY_LEFT + 4, DISPLAY_TOP, DISPLAY_RIGHT - 4, DISPLAY_BOTTOM};
-    DrawTextW(hdcMem, pszText, -1, &rcText, DT_RIGHT | DT_VCENTER | DT_SINGLELINE);
-    SelectObject(hdcMem, hbmOld);
-    Pixels pixels = ReadBitmap(hdcMem, hbm, rc.right, rc.bottom);
-    DeleteObject(hbm);
-    DeleteDC(hdcMem);
-    ReleaseDC(hwnd, hdcWindow);
-    return pixels;
+    return DrawClientSized(hwnd, [pszText](HDC hdcMem, HDC, const RECT& rc) {
+        PatBlt(hdcMem, 0, 0, rc.right, rc.bottom, WHITENESS);
+        RECT rcText = {DISPLAY_LEFT + 4, DISPLAY_TOP, DISPLAY_RIGHT - 4, DISPLAY_BOTTOM};
+        DrawTextW(hdcMem, pszText, -1, &rcText, DT_RIGHT | DT_VCENTER | DT_SINGLELINE);
+    });
 }
 
 } // namespace

@@ -233,6 +233,9 @@ POINT KeyCentre(int nPad, int nKey)
     return {(bounds.nLeft + bounds.nRight) / 2, (bounds.nTop + bounds.nBottom) / 2};
 }
 
+namespace
+{
+
 Pixels ReadBitmap(HDC hdc, HBITMAP hbm, int nWidth, int nHeight)
 {
     Pixels pixels;
@@ -252,7 +255,9 @@ Pixels ReadBitmap(HDC hdc, HBITMAP hbm, int nWidth, int nHeight)
     return pixels;
 }
 
-Pixels CaptureClient(HWND hwnd)
+} // namespace
+
+Pixels DrawClientSized(HWND hwnd, const std::function<void(HDC, HDC, const RECT&)>& draw)
 {
     RECT rc;
     GetClientRect(hwnd, &rc);
@@ -260,13 +265,20 @@ Pixels CaptureClient(HWND hwnd)
     HDC hdcMem = CreateCompatibleDC(hdcWindow);
     HBITMAP hbm = CreateCompatibleBitmap(hdcWindow, rc.right, rc.bottom);
     HGDIOBJ hbmOld = SelectObject(hdcMem, hbm);
-    BitBlt(hdcMem, 0, 0, rc.right, rc.bottom, hdcWindow, 0, 0, SRCCOPY);
+    draw(hdcMem, hdcWindow, rc);
     SelectObject(hdcMem, hbmOld);
     Pixels pixels = ReadBitmap(hdcMem, hbm, rc.right, rc.bottom);
     DeleteObject(hbm);
     DeleteDC(hdcMem);
     ReleaseDC(hwnd, hdcWindow);
     return pixels;
+}
+
+Pixels CaptureClient(HWND hwnd)
+{
+    return DrawClientSized(hwnd, [](HDC hdcMem, HDC hdcWindow, const RECT& rc) {
+        BitBlt(hdcMem, 0, 0, rc.right, rc.bottom, hdcWindow, 0, 0, SRCCOPY);
+    });
 }
 
 Pixels LoadBitmapPixels(const wchar_t* pszName)

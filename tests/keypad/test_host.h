@@ -10,6 +10,7 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -81,8 +82,9 @@ struct Pixels
     unsigned At(int x, int y) const { return aPixels[y * nWidth + x]; }
 };
 Pixels CaptureClient(HWND hwnd);
-// A bitmap not selected into any device context, read through hdc.
-Pixels ReadBitmap(HDC hdc, HBITMAP hbm, int nWidth, int nHeight);
+// What draw(hdcMem, hdcWindow, rcClient) paints on a memory bitmap the size of the window's
+// client area.
+Pixels DrawClientSized(HWND hwnd, const std::function<void(HDC, HDC, const RECT&)>& draw);
 // A bitmap resource of the module as 0xRRGGBB pixels.
 Pixels LoadBitmapPixels(const wchar_t* pszName);
 
