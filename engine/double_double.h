@@ -3,6 +3,13 @@
 // 106 bits. Only IEEE double operations in round-to-nearest are used (no fused multiply-add, which
 // neither runtime is sure to have in hardware), so every build computes the same bits.
 
+#include <cfloat>
+
+// Each operation must round to double on its own: x87 extended precision would round twice.
+#if FLT_EVAL_METHOD != 0
+#error "double-double arithmetic needs double evaluation (on i686: -msse2 -mfpmath=sse)"
+#endif
+
 struct DoubleDouble
 {
     double m_dblHi;
