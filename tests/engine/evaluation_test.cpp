@@ -15,7 +15,12 @@ TEST_F(CalculatorTest, OperatorsApplyLeftToRight)
         {"+ =", "0", 0},
         {"2 + 3 = =", "5", 0},
         {"2 + 3 = * 2 =", "10", 0},
+        // A computed zero, -0 too, is a plain "0" wherever it is written.
         {"2 - 2 =", "0", 0},
+        {"2 - 2 = sign", "0", 0},
+        {"3 + ( 2 - 2 )", "0", 0},
+        {"3 + ( 2 - 2 ) * 5 =", "15", 0},
+        {"1 sign * 0 =", "0", 0},
         {"1 / 0 =", "Error", 0},
         {"0 / 0 =", "Error", 0},
         {"1 exp 300 * 1 exp 300 =", "Error", 0},
