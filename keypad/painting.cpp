@@ -84,7 +84,6 @@ HFONT SelectFittingFont(HDC hdc, const WCHAR* pszText, int nWidth)
     if (GetObjectW(GetCurrentObject(hdc, OBJ_FONT), sizeof(lf), &lf) != sizeof(lf) ||
         !GetTextMetricsW(hdc, &tm))
         return nullptr;
-    HGDIOBJ hfontDefault = GetCurrentObject(hdc, OBJ_FONT);
     HFONT hfontFit = nullptr;
     for (int nHeight = tm.tmHeight - tm.tmInternalLeading - 1; nHeight >= MIN_FIT_FONT_HEIGHT;
          --nHeight)
@@ -101,8 +100,6 @@ HFONT SelectFittingFont(HDC hdc, const WCHAR* pszText, int nWidth)
         if (TextWidth(hdc, pszText) <= nWidth)
             break;
     }
-    if (hfontFit == nullptr)
-        SelectObject(hdc, hfontDefault);
     return hfontFit;
 }
 
