@@ -47,6 +47,16 @@ TEST_F(KeyActionTest, InputSendsTheDisplayTextWithItsLength)
     EXPECT_EQ("15", panel->Display());
 }
 
+TEST_F(KeyActionTest, InputSendsAComputedZeroAsAFreshPadShowsIt)
+{
+    panel->TapText("5");
+    panel->TapCode(CMD_SUB);
+    panel->TapText("5");
+    panel->TapCode(CMD_EQUAL);
+    panel->TapCode(CMD_INPUT);
+    EXPECT_EQ(CallLog({"SendString \"0\" 1"}), Calls());
+}
+
 TEST_F(KeyActionTest, InputSendsErrorAsItStands)
 {
     panel->TapText("1");
