@@ -1,6 +1,9 @@
 // Presses any sequence of keys, in any mode and radix, and reads the display after each as the
 // keypad does: nothing may overrun a buffer, every text stays terminated within its buffer, the
 // level index within its 20 levels, and on the programmer pad every value a 32-bit unsigned one.
+// The status text, a diagnostic dump the keypad never reads, is checked once after the last key:
+// formatting it after every key took three quarters of the time, and every state a sequence
+// passes through ends some shorter sequence.
 // Input: one byte picks the starting mode and radix; every further byte is one key (see Press).
 
 #include "engine/calculator.h"
@@ -42,6 +45,9 @@ void Press(uint8_t bKey)
     ExecuteCommand(nKey - PAD_KEYS);
 }
 
+// Guard units after each buffer catch a write beyond it.
+const WideChar GUARD = 0x5A5A;
+
 bool IsTerminatedWithin(const WideChar* pszText, size_t cchBuffer)
 {
     for (size_t i = 0; i < cchBuffer; ++i)
@@ -52,7 +58,7 @@ bool IsTerminatedWithin(const WideChar* pszText, size_t cchBuffer)
     return false;
 }
 
-void CheckInvariants()
+void CheckStateAndDisplay()
 {
     FUZZ_CHECK(g_Calculator.m_nLevel >= 0 && g_Calculator.m_nLevel < MAX_LEVELS, "level index");
     for (const EvalLevel& level : g_Calculator.m_aLevel)
@@ -66,15 +72,16 @@ void CheckInvariants()
                    "integer value");
     }
 
-    // Guard units after each buffer catch a write beyond it.
-    const WideChar GUARD = 0x5A5A;
     WideChar szDisplay[DISPLAY_TEXT_SIZE + 4];
     for (WideChar& ch : szDisplay)
         ch = GUARD;
     GetDisplayText(szDisplay);
     FUZZ_CHECK(IsTerminatedWithin(szDisplay, DISPLAY_TEXT_SIZE), "display text");
     FUZZ_CHECK(szDisplay[DISPLAY_TEXT_SIZE] == GUARD, "display text overrun");
+}
 
+void CheckStatusText()
+{
     WideChar szStatus[STATUS_TEXT_SIZE + 4];
     for (WideChar& ch : szStatus)
         ch = GUARD;
@@ -93,7 +100,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* pData, size_t cb)
     for (size_t i = 1; i < cb; ++i)
     {
         Press(pData[i]);
-        CheckInvariants();
+        CheckStateAndDisplay();
     }
+    CheckStatusText();
     return 0;
 }
