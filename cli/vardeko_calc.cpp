@@ -5,6 +5,7 @@
 #include "engine/beep.h"
 #include "engine/calculator.h"
 
+#include <cerrno>
 #include <cstdio>
 #include <cstring>
 #include <string>
@@ -18,7 +19,11 @@
 namespace
 {
 
+const int EXIT_WRITE_ERROR = 1;
 const int EXIT_USAGE = 2;
+
+// An unknown key's message quotes at most this many characters of it.
+const size_t QUOTED_KEY_CHARS = 40;
 
 const char g_szUsage[] =
     "usage: vardeko-calc [--programmer] [--radix dec|hex|oct|bin] [--batch] [KEY ...]\n"
@@ -51,7 +56,8 @@ const char g_szUsage[] =
     "  dec hex oct bin                    radix keys of the programmer pad\n"
     "  sci prog                           switch to that pad (clears, keeps the radix)\n"
     "\n"
-    "Exit status: 0, or 2 for a bad option or an unknown key (after the lines of the keys\n"
+    "Exit status: 0; 1 when standard output cannot be written; 2 for a bad option, an\n"
+    "unknown key or an input line that is not UTF-8 text (after the lines of the keys\n"
     "before it).\n";
 
 struct Options
@@ -163,6 +169,20 @@ void Press(const KeyName& key, bool bPrintLine)
                g_ulBeepCount != ulBeeps ? "\tbeep" : "");
 }
 
+// The word quoted, cut after QUOTED_KEY_CHARS characters: a word can be megabytes long.
+std::string QuotedKey(const std::string& word)
+{
+    size_t nChars = 0;
+    size_t nEnd = 0;
+    for (; nEnd < word.size(); ++nEnd)
+    {
+        bool bStartsChar = (static_cast<unsigned char>(word[nEnd]) & 0xC0) != 0x80;
+        if (bStartsChar && nChars++ == QUOTED_KEY_CHARS)
+            break;
+    }
+    return "'" + word.substr(0, nEnd) + "'" + (nEnd < word.size() ? "..." : "");
+}
+
 // Returns false for a word that names no keys, after saying so.
 bool PressWord(const std::string& word, bool bPrintLines)
 {
@@ -170,7 +190,8 @@ bool PressWord(const std::string& word, bool bPrintLines)
     if (!KeysOfWord(word.c_str(), aKeys))
     {
         fflush(stdout);
-        fprintf(stderr, "vardeko-calc: unknown key '%s' (see vardeko-calc --help)\n", word.c_str());
+        fprintf(stderr, "vardeko-calc: unknown key %s (see vardeko-calc --help)\n",
+                QuotedKey(word).c_str());
         return false;
     }
     for (const KeyName* pKey : aKeys)
@@ -204,6 +225,62 @@ std::vector<std::string> SplitKeys(const std::string& line)
     return aKeys;
 }
 
+// Whether the line is text: UTF-8 without NUL bytes, which would otherwise end a key unseen.
+// Overlong forms, surrogates and code points above U+10FFFF are not UTF-8.
+bool IsUtf8Text(const std::string& line)
+{
+    size_t i = 0;
+    while (i < line.size())
+    {
+        unsigned char b = static_cast<unsigned char>(line[i]);
+        size_t nMore;
+        unsigned long ulChar;
+        unsigned long ulLeast;
+        if (b == 0)
+            return false;
+        if (b < 0x80)
+        {
+            ++i;
+            continue;
+        }
+        if ((b & 0xE0) == 0xC0)
+        {
+            nMore = 1;
+            ulChar = b & 0x1F;
+            ulLeast = 0x80;
+        }
+        else if ((b & 0xF0) == 0xE0)
+        {
+            nMore = 2;
+            ulChar = b & 0x0F;
+            ulLeast = 0x800;
+        }
+        else if ((b & 0xF8) == 0xF0)
+        {
+            nMore = 3;
+            ulChar = b & 0x07;
+            ulLeast = 0x10000;
+        }
+        else
+        {
+            return false;
+        }
+        if (line.size() - i <= nMore)
+            return false;
+        for (size_t j = 1; j <= nMore; ++j)
+        {
+            unsigned char c = static_cast<unsigned char>(line[i + j]);
+            if ((c & 0xC0) != 0x80)
+                return false;
+            ulChar = (ulChar << 6) | (c & 0x3F);
+        }
+        if (ulChar < ulLeast || ulChar > 0x10FFFF || (ulChar >= 0xD800 && ulChar <= 0xDFFF))
+            return false;
+        i += nMore + 1;
+    }
+    return true;
+}
+
 bool ReadLine(std::string& line)
 {
     line.clear();
@@ -234,8 +311,16 @@ int Run(const Options& options)
     }
     Reset(options.nMode, options.nRadix);
     std::string line;
-    while (ReadLine(line))
+    // Reading stops once the output is lost.
+    for (unsigned long ulLine = 1; !ferror(stdout) && ReadLine(line); ++ulLine)
     {
+        if (!IsUtf8Text(line))
+        {
+            fflush(stdout);
+            fprintf(stderr, "vardeko-calc: line %lu of the input is not UTF-8 text%s\n", ulLine,
+                    line.find('\0') != std::string::npos ? ": it holds a NUL byte" : "");
+            return EXIT_USAGE;
+        }
         std::vector<std::string> aKeys = SplitKeys(line);
         // Blank and comment lines hold no calculation.
         if (options.bBatch && aKeys.empty())
@@ -252,13 +337,20 @@ int Run(const Options& options)
 int main(int argc, char** argv)
 {
 #ifdef _WIN32
-    // The same bytes as the native program: no carriage returns added.
+    // The same bytes as the native program: no carriage returns added, and a Ctrl-Z in the input
+    // is a byte like any other rather than its end.
+    _setmode(_fileno(stdin), _O_BINARY);
     _setmode(_fileno(stdout), _O_BINARY);
     _setmode(_fileno(stderr), _O_BINARY);
 #endif
     Options options = {MODE_DECIMAL, RADIX_DEC, false, {}};
     int nStatus = ParseOptions(argc, argv, options);
-    if (nStatus >= 0)
-        return nStatus;
-    return Run(options);
+    if (nStatus < 0)
+        nStatus = Run(options);
+    if (fflush(stdout) != 0 || ferror(stdout))
+    {
+        fprintf(stderr, "vardeko-calc: cannot write standard output: %s\n", strerror(errno));
+        return EXIT_WRITE_ERROR;
+    }
+    return nStatus;
 }
