@@ -6,7 +6,7 @@
 // The module instance: every resource, the window class and the pad window come from it.
 extern HINSTANCE g_hInstance;
 
-// Live InputMethod objects plus outstanding server locks; the module may unload at 0.
+// Live InputMethod objects, pad windows and outstanding server locks; the module may unload at 0.
 extern LONG g_lObjectCount;
 
 // The one way to change g_lObjectCount: interlocked, since the COM runtime may lock the server

@@ -66,7 +66,12 @@ ULONG InputMethod::Release()
 {
     LONG lCount = InterlockedDecrement(&m_lRefCount);
     if (lCount == 0)
+    {
+        // A host that never deselects would leave a window whose code unloads with the module.
+        if (m_hwndPad != nullptr)
+            Deselect();
         delete this;
+    }
     return lCount;
 }
 

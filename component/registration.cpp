@@ -64,13 +64,14 @@ HRESULT UnregisterComponent()
 {
     WCHAR szPath[REGISTRY_PATH_SIZE];
     BuildClsidKeyPath(szPath);
-    // RegDeleteKeyW removes only a key without subkeys; the settings values go with the key.
     HKEY hkey = nullptr;
-    if (RegOpenKeyExW(HKEY_CLASSES_ROOT, szPath, 0, KEY_ALL_ACCESS, &hkey) == ERROR_SUCCESS)
-    {
-        for (const WCHAR* pszSubkey : g_apszSubkeys)
-            RegDeleteKeyW(hkey, pszSubkey);
+    if (RegOpenKeyExW(HKEY_CLASSES_ROOT, szPath, 0, KEY_READ, &hkey) != ERROR_SUCCESS)
+        return E_FAIL; // nothing was registered
+    RegCloseKey(hkey);
+    // The whole key goes, with subkeys that others put there: any left would keep it.
+    RegDeleteTreeW(HKEY_CLASSES_ROOT, szPath);
+    LONG lResult = RegOpenKeyExW(HKEY_CLASSES_ROOT, szPath, 0, KEY_READ, &hkey);
+    if (lResult == ERROR_SUCCESS)
         RegCloseKey(hkey);
-    }
-    return RegDeleteKeyW(HKEY_CLASSES_ROOT, szPath) == ERROR_SUCCESS ? S_OK : E_FAIL;
+    return lResult == ERROR_FILE_NOT_FOUND ? S_OK : E_FAIL;
 }

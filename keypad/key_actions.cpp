@@ -81,27 +81,26 @@ void ActOnPadKey(HWND hwnd, const KeyDef* pKey)
 
 void ReleaseKey(HWND hwnd, int, int)
 {
-    ReleaseCapture();
+    // The press ends before the capture goes, so that the capture change finds nothing to cancel.
     int nKey = g_PadState.nPressedKey;
+    g_PadState.nPressedKey = NO_KEY;
+    InvertKey(nKey, nullptr);
+    ReleaseCapture();
     if (nKey == NO_KEY)
         return;
-    InvertKey(nKey, nullptr);
 
     const KeyDef* pKey = KeyByIndex(g_PadState.nPadType, nKey);
     if (nKey < DIRECT_KEY_BASE && pKey != nullptr && pKey->wKind == KEY_DIRECT)
     {
-        g_PadState.nPressedKey = NO_KEY;
         g_PadState.bDirect = !g_PadState.bDirect;
         RepaintPad();
         return;
     }
     if (g_PadState.bDirect)
     {
-        SendDirectKey(hwnd);
-        g_PadState.nPressedKey = NO_KEY;
+        SendDirectKey(hwnd, nKey);
         return;
     }
-    g_PadState.nPressedKey = NO_KEY;
     if (nKey >= DIRECT_KEY_BASE || pKey == nullptr)
         return;
     ActOnPadKey(hwnd, pKey);
@@ -144,9 +143,9 @@ void SendDisplayText(IIMCallback* pCallback)
     }
 }
 
-void SendDirectKey(HWND hwnd)
+void SendDirectKey(HWND hwnd, int nKey)
 {
-    const KeyDef* pKey = KeyByIndex(g_PadState.nPadType, g_PadState.nPressedKey);
+    const KeyDef* pKey = KeyByIndex(g_PadState.nPadType, nKey);
     if (pKey == nullptr)
         return;
     IIMCallback* pCallback = Callback(hwnd);

@@ -23,8 +23,8 @@ void RepaintPad();
 // The Input action; with InputToClear the calculation is cleared afterwards.
 void SendDisplayText(IIMCallback* pCallback);
 
-// Direct mode: sends the pressed key to the application.
-void SendDirectKey(HWND hwnd);
+// Direct mode: sends key nKey (a key index) to the application.
+void SendDirectKey(HWND hwnd, int nKey);
 
 void SendKeyChar(WCHAR ch, IIMCallback* pCallback);
 void SendKeyEvent(WORD wVirtualKey, WCHAR ch, IIMCallback* pCallback);

@@ -1,5 +1,6 @@
 #include "keypad/pad_window.h"
 
+#include "base/module.h"
 #include "engine/calculator.h"
 #include "keypad/key_actions.h"
 #include "keypad/painting.h"
@@ -20,6 +21,8 @@ struct MessageEntry
 
 LRESULT OnCreate(HWND hwnd, UINT, WPARAM, LPARAM)
 {
+    // The window runs the module's code: the module stays loaded while it exists.
+    ChangeObjectCount(1);
     LoadPadSettings();
     LoadOptions();
     SetDisplayText(L"0", FALSE);
@@ -73,6 +76,18 @@ LRESULT OnPenMessage(HWND hwnd, UINT uMsg, WPARAM, LPARAM lParam)
     return 0;
 }
 
+// A menu or dialog opening (WM_CANCELMODE), ReleaseCapture or another window taking the capture
+// ends the press: the pen up it was waiting for will never come to this window.
+LRESULT OnCaptureLost(HWND hwnd, UINT uMsg, WPARAM, LPARAM lParam)
+{
+    if (uMsg == WM_CAPTURECHANGED && reinterpret_cast<HWND>(lParam) == hwnd)
+        return 0;
+    CancelPress();
+    if (uMsg == WM_CANCELMODE && GetCapture() == hwnd)
+        ReleaseCapture();
+    return 0;
+}
+
 LRESULT OnDestroy(HWND hwnd, UINT, WPARAM, LPARAM)
 {
     HLOCAL hData = reinterpret_cast<HLOCAL>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
@@ -80,6 +95,7 @@ LRESULT OnDestroy(HWND hwnd, UINT, WPARAM, LPARAM)
     if (hData != nullptr)
         LocalFree(hData);
     SavePadSettings();
+    ChangeObjectCount(-1);
     return 0;
 }
 
@@ -91,6 +107,8 @@ const MessageEntry g_aPadMessageTable[] = {
     {WM_MOUSEMOVE, OnPenMessage},
     {WM_LBUTTONUP, OnPenMessage},
     {WM_LBUTTONDBLCLK, OnPenMessage},
+    {WM_CAPTURECHANGED, OnCaptureLost},
+    {WM_CANCELMODE, OnCaptureLost},
     {WM_DESTROY, OnDestroy},
 };
 
@@ -152,7 +170,11 @@ int HitTestKey(int x, int y)
 void PressKey(HWND hwnd, int x, int y)
 {
     if (g_PadState.nPressedKey != NO_KEY)
-        return;
+    {
+        if (GetCapture() == hwnd)
+            return;
+        CancelPress(); // the capture went without telling this window
+    }
     SetCapture(hwnd);
     g_PadState.nPressedKey = HitTestKey(x, y);
     InvertKey(g_PadState.nPressedKey, nullptr);
@@ -164,6 +186,12 @@ void TrackKey(int x, int y)
         return;
     if (HitTestKey(x, y) == g_PadState.nPressedKey)
         return;
-    InvertKey(g_PadState.nPressedKey, nullptr);
+    CancelPress();
+}
+
+void CancelPress()
+{
+    int nKey = g_PadState.nPressedKey;
     g_PadState.nPressedKey = NO_KEY;
+    InvertKey(nKey, nullptr);
 }

@@ -18,3 +18,6 @@ int HitTestKey(int x, int y);
 // Pen down and pen move.
 void PressKey(HWND hwnd, int x, int y);
 void TrackKey(int x, int y);
+
+// Ends the press, if any, without its action and restores the key's look.
+void CancelPress();

@@ -134,6 +134,9 @@ LRESULT OnPaint(HWND hwnd)
     {
         DrawDisplayText(hdc);
     }
+    // The key under the pen stays inverted whenever the pad is repainted, so that the pen up's
+    // inversion restores it.
+    InvertKey(g_PadState.nPressedKey, hdc);
 
     DeleteDC(hdcMem);
     EndPaint(hwnd, &ps);

@@ -5,7 +5,8 @@
 
 #include <windows.h>
 
-// WM_PAINT: the pad, its overlay or radix mark, then the direct row or the display text.
+// WM_PAINT: the pad, its overlay or radix mark, then the direct row or the display text, and
+// last the pressed key inverted.
 LRESULT OnPaint(HWND hwnd);
 
 // Inverts the whole rectangle of key nKey (a key index); inverting twice restores it.

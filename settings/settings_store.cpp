@@ -37,7 +37,8 @@ LONG ReadSettingDword(HKEY hkeyRoot, const WCHAR* pszPath, const WCHAR* pszName,
 {
     *pdwValue = 0;
     HKEY hkey = nullptr;
-    LONG lResult = RegOpenKeyExW(hkeyRoot, pszPath, 0, KEY_ALL_ACCESS, &hkey);
+    // Read access only: a key the user may read but not change still holds the settings.
+    LONG lResult = RegOpenKeyExW(hkeyRoot, pszPath, 0, KEY_QUERY_VALUE, &hkey);
     if (lResult != ERROR_SUCCESS)
         return lResult;
     DWORD dwType = 0;
