@@ -170,11 +170,7 @@ int HitTestKey(int x, int y)
 void PressKey(HWND hwnd, int x, int y)
 {
     if (g_PadState.nPressedKey != NO_KEY)
-    {
-        if (GetCapture() == hwnd)
-            return;
-        CancelPress(); // the capture went without telling this window
-    }
+        return;
     SetCapture(hwnd);
     g_PadState.nPressedKey = HitTestKey(x, y);
     InvertKey(g_PadState.nPressedKey, nullptr);

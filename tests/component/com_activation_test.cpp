@@ -143,6 +143,36 @@ TEST_F(ComActivationTest, HostDrivesTheKeypadThroughTheComRuntime)
     EXPECT_EQ(nullptr, LoadedDll());
 }
 
+// A careless host: the last Release without Deselect, then the COM runtime unloads the module.
+// The pad window must be gone by then, or the next message to it runs unloaded code.
+TEST_F(ComActivationTest, LastReleaseWithoutDeselectLeavesNoWindowToTheUnloadedModule)
+{
+    IInputMethod* pim = nullptr;
+    ASSERT_EQ(S_OK, CoCreateInstance(CLSID_Vardeko, nullptr, CLSCTX_INPROC_SERVER, IID_IInputMethod,
+                                     reinterpret_cast<void**>(&pim)));
+    HWND hwndSip = CreateWindowExW(0, L"STATIC", L"", WS_POPUP | WS_VISIBLE, 0, 240, 242, 82,
+                                   nullptr, nullptr, nullptr, nullptr);
+    ASSERT_EQ(S_OK, pim->Select(hwndSip));
+    HWND hwndPad = GetDlgItem(hwndSip, 10);
+    ASSERT_NE(nullptr, hwndPad);
+    EXPECT_EQ(S_FALSE, Export<DllFunction>("DllCanUnloadNow")());
+    EXPECT_EQ(0u, pim->Release());
+    EXPECT_FALSE(IsWindow(hwndPad));
+    WNDCLASSW wc;
+    EXPECT_FALSE(GetClassInfoW(LoadedDll(), L"VardekoWndClass", &wc));
+    EXPECT_EQ(S_OK, Export<DllFunction>("DllCanUnloadNow")());
+    FreeUnusedLibraries();
+    EXPECT_EQ(nullptr, LoadedDll());
+    // The host's panel lives on: repainted and tapped, it must reach none of the module's code.
+    RedrawWindow(hwndSip, nullptr, nullptr,
+                 RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW | RDW_ALLCHILDREN);
+    Tap(hwndSip, 170, 67);
+    MSG msg;
+    while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE))
+        DispatchMessageW(&msg);
+    DestroyWindow(hwndSip);
+}
+
 TEST_F(ComActivationTest, FactoriesAndServerLocks)
 {
     IClassFactory* pFactory = nullptr;

@@ -209,6 +209,34 @@ TEST_F(InputMethodTest, PadStateSavedOnDeselectIsFoundOnTheNextSelect)
     EXPECT_EQ(PAD_PROGRAMMER, g_PadState.nPadType);
 }
 
+TEST_F(InputMethodTest, LastReleaseOfASelectedObjectDeselectsIt)
+{
+    ASSERT_EQ(S_OK, pim->Select(hwndSip));
+    HWND hwndPad = PadOf(hwndSip);
+    IMINFO imi = {};
+    pim->GetInfo(&imi);
+    EXPECT_EQ(0u, pim->Release());
+    pim = nullptr;
+    EXPECT_FALSE(IsWindow(hwndPad));
+    WNDCLASSW wc;
+    EXPECT_FALSE(GetClassInfoW(g_hInstance, L"VardekoWndClass", &wc));
+    int cx = 0, cy = 0;
+    EXPECT_FALSE(ImageList_GetIconSize(static_cast<HIMAGELIST>(imi.hImageNarrow), &cx, &cy));
+    EXPECT_FALSE(ImageList_GetIconSize(static_cast<HIMAGELIST>(imi.hImageWide), &cx, &cy));
+}
+
+// The module's code runs in every pad window, whoever created it.
+TEST(ModuleTest, APadWindowKeepsTheModuleLoaded)
+{
+    ClearSettingsStore();
+    LONG lBefore = g_lObjectCount;
+    {
+        TestPanel panel;
+        EXPECT_EQ(lBefore + 1, g_lObjectCount);
+    }
+    EXPECT_EQ(lBefore, g_lObjectCount);
+}
+
 TEST(ClassFactoryTest, CreateInstanceChecksAggregationFirstAndClearsTheOutPointer)
 {
     LONG lBefore = g_lObjectCount;

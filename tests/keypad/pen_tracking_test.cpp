@@ -7,7 +7,40 @@
 namespace
 {
 
-const int KEY_C = 0, KEY_AC = 1, KEY_SEVEN = 9, KEY_EIGHT = 10, SCI_TOGGLE = 35;
+const int KEY_C = 0, KEY_AC = 1, KEY_INPUT_KEY = 7, KEY_SEVEN = 9, KEY_EIGHT = 10, SCI_PAD = 34,
+          SCI_TOGGLE = 35, PROG_TOGGLE = 36;
+
+// Each way the pen capture can go while a key is held: the pen up then goes elsewhere or nowhere.
+struct CaptureLoss
+{
+    const char* pszName;
+    void (*pfnLose)(HWND hwndPad, HWND hwndOther);
+};
+
+const CaptureLoss g_aCaptureLosses[] = {
+    {"ReleaseCapture", [](HWND, HWND) { ReleaseCapture(); }},
+    {"another window takes the capture", [](HWND, HWND hwndOther) { SetCapture(hwndOther); }},
+    {"WM_CANCELMODE, as a menu or dialog sends",
+     [](HWND hwndPad, HWND) { SendMessageW(hwndPad, WM_CANCELMODE, 0, 0); }},
+};
+
+// The pixels of key nKey's rectangle.
+std::vector<unsigned> KeyPixels(const Pixels& pixels, int nKey)
+{
+    KeyBounds bounds = KeyRectangle(nKey, KeyByIndex(g_PadState.nPadType, nKey));
+    std::vector<unsigned> aPixels;
+    for (int y = bounds.nTop; y < bounds.nBottom; ++y)
+        for (int x = bounds.nLeft; x < bounds.nRight; ++x)
+            aPixels.push_back(pixels.At(x, y));
+    return aPixels;
+}
+
+std::vector<unsigned> Inverted(std::vector<unsigned> aPixels)
+{
+    for (unsigned& u : aPixels)
+        u ^= 0xFFFFFFu;
+    return aPixels;
+}
 
 } // namespace
 
@@ -137,4 +170,64 @@ TEST_F(PenTrackingTest, ResizeFillsTheParentAndUnknownSubtypesAreIgnored)
     EXPECT_EQ(0, rcPad.top);
     EXPECT_EQ(rcParent.right, rcPad.right);
     EXPECT_EQ(rcParent.bottom, rcPad.bottom);
+}
+
+TEST_F(PenTrackingTest, LostCaptureCancelsThePressAndTheNextTapActsOnItsOwnKey)
+{
+    HWND hwndOther = CreateWindowExW(0, L"STATIC", L"", WS_POPUP | WS_VISIBLE, 0, 0, 10, 10,
+                                     nullptr, nullptr, nullptr, nullptr);
+    Pixels before = CaptureClient(panel->hwndPad);
+    for (const CaptureLoss& loss : g_aCaptureLosses)
+    {
+        SCOPED_TRACE(loss.pszName);
+        panel->recorder.calls.clear();
+        Send(WM_LBUTTONDOWN, FindKeyByChar(PAD_SCIENTIFIC, '3'));
+        loss.pfnLose(panel->hwndPad, hwndOther);
+        ReleaseCapture(); // whoever holds it now
+        EXPECT_EQ(NO_KEY, g_PadState.nPressedKey);
+        EXPECT_EQ(before.aPixels, CaptureClient(panel->hwndPad).aPixels);
+        panel->TapChar('5');
+        panel->TapKey(KEY_INPUT_KEY);
+        EXPECT_EQ(CallLog({"SendString \"5\" 1"}), Calls());
+        panel->TapKey(KEY_AC);
+    }
+    DestroyWindow(hwndOther);
+}
+
+// A repaint at any moment of a press draws what the press drew, and the release then restores
+// the key exactly: on a digit, on the programmer pad's marked radix key (inverted twice while
+// pressed) and on a direct row key.
+TEST_F(PenTrackingTest, RepaintDuringAPressKeepsTheKeyPressedAndTheReleaseRestoresIt)
+{
+    struct Case
+    {
+        const char* pszName;
+        void (*pfnSetUp)(TestPanel& panel);
+        int nKey;
+    };
+    const Case aCases[] = {
+        {"digit 7", [](TestPanel&) {}, KEY_SEVEN},
+        {"marked radix key",
+         [](TestPanel& panel) {
+             panel.TapKey(SCI_PAD);
+             panel.TapCode(CMD_DEC);
+         },
+         FindKeyByCode(PAD_PROGRAMMER, CMD_DEC)},
+        {"direct row key", [](TestPanel& panel) { panel.TapKey(PROG_TOGGLE); },
+         DIRECT_KEY_BASE + 3},
+    };
+    for (const Case& c : aCases)
+    {
+        SCOPED_TRACE(c.pszName);
+        c.pfnSetUp(*panel);
+        Pixels before = CaptureClient(panel->hwndPad);
+        Send(WM_LBUTTONDOWN, c.nKey);
+        ASSERT_EQ(c.nKey, g_PadState.nPressedKey);
+        Pixels pressed = CaptureClient(panel->hwndPad);
+        EXPECT_EQ(Inverted(KeyPixels(before, c.nKey)), KeyPixels(pressed, c.nKey));
+        RedrawWindow(panel->hwndPad, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
+        EXPECT_EQ(pressed.aPixels, CaptureClient(panel->hwndPad).aPixels);
+        Send(WM_LBUTTONUP, c.nKey);
+        EXPECT_EQ(KeyPixels(before, c.nKey), KeyPixels(CaptureClient(panel->hwndPad), c.nKey));
+    }
 }

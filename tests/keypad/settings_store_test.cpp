@@ -6,10 +6,12 @@
 #include "settings/settings_store.h"
 #include "tests/keypad/test_host.h"
 
+#include <sddl.h>
+
 namespace
 {
 
-const int SCI_INV = 32, SCI_HYP = 33, SCI_PAD = 34;
+const int SCI_INV = 32, SCI_HYP = 33, SCI_PAD = 34, PROG_PAD = 35;
 
 void StoreRaw(const wchar_t* pszName, DWORD dwType, const void* pData, DWORD cbData)
 {
@@ -19,6 +21,23 @@ void StoreRaw(const wchar_t* pszName, DWORD dwType, const void* pData, DWORD cbD
     RegSetValueExW(hkey, pszName, 0, dwType, static_cast<const BYTE*>(pData), cbData);
     RegCloseKey(hkey);
 }
+
+// Gives everyone the access that the SDDL text grants on the component's key, and no other.
+void SetKeyAccess(const wchar_t* pszSddl)
+{
+    PSECURITY_DESCRIPTOR psd = nullptr;
+    ASSERT_TRUE(ConvertStringSecurityDescriptorToSecurityDescriptorW(pszSddl, SDDL_REVISION_1, &psd,
+                                                                     nullptr));
+    HKEY hkey = nullptr;
+    ASSERT_EQ(ERROR_SUCCESS,
+              RegOpenKeyExW(HKEY_CLASSES_ROOT, VARDEKO_CLSID_KEY, 0, WRITE_DAC, &hkey));
+    EXPECT_EQ(ERROR_SUCCESS, RegSetKeySecurity(hkey, DACL_SECURITY_INFORMATION, psd));
+    RegCloseKey(hkey);
+    LocalFree(psd);
+}
+
+const wchar_t READ_ONLY[] = L"D:(A;;KR;;;WD)";
+const wchar_t FULL_ACCESS[] = L"D:(A;;KA;;;WD)";
 
 } // namespace
 
@@ -137,4 +156,24 @@ TEST_F(SettingsStoreTest, ReadAndWriteReportTheRegistryResult)
     EXPECT_EQ(ERROR_MORE_DATA,
               ReadSettingDword(HKEY_CLASSES_ROOT, VARDEKO_CLSID_KEY, L"Long", &dwValue));
     EXPECT_EQ(0u, dwValue);
+}
+
+// A key the user may read but not change, as an administrator may lock the settings down.
+TEST_F(SettingsStoreTest, ReadOnlyKeyStillHoldsTheSettingsAndSavingFailsQuietly)
+{
+    Close();
+    StoreSetting(L"PadType", 1);
+    StoreSetting(L"InputToClear", 1);
+    SetKeyAccess(READ_ONLY);
+    HKEY hkey = nullptr;
+    ASSERT_EQ(ERROR_ACCESS_DENIED,
+              RegOpenKeyExW(HKEY_CLASSES_ROOT, VARDEKO_CLSID_KEY, 0, KEY_SET_VALUE, &hkey));
+    Open();
+    EXPECT_EQ(PAD_PROGRAMMER, g_PadState.nPadType);
+    EXPECT_TRUE(g_PadState.bInputToClear);
+    panel->TapKey(PROG_PAD);
+    EXPECT_EQ(PAD_SCIENTIFIC, g_PadState.nPadType);
+    Close();
+    EXPECT_EQ(1, StoredSetting(L"PadType"));
+    SetKeyAccess(FULL_ACCESS);
 }
