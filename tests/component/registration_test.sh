@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # regsvr32 registers the DLL and reg query shows exactly the registration values; regsvr32 /u
-# removes the key again, and a second /u reports the failure.
+# removes the key again, with whatever others put in it, and a second /u reports the failure.
 # Usage: registration_test.sh WINE_RUN DLL
 set -u
 wine_run=$1
@@ -37,5 +37,13 @@ $expected"
 "$wine_run" reg add "$key" /v PadType /t REG_DWORD /d 1 /f >/dev/null 2>&1
 "$wine_run" regsvr32 /u /s "$windows_dll" || fail "regsvr32 /u returned $?"
 [ -z "$(query)" ] || fail "the key is still there after regsvr32 /u"
+"$wine_run" regsvr32 /u /s "$windows_dll" && fail "a second regsvr32 /u reported success"
+
+# A subkey the component never wrote, with a subkey of its own, goes with the rest.
+"$wine_run" regsvr32 /s "$windows_dll" || fail "regsvr32 returned $?"
+"$wine_run" reg add "$key\\Junk\\Deeper" /v Data /d x /f >/dev/null 2>&1
+"$wine_run" regsvr32 /u /s "$windows_dll" || fail "regsvr32 /u with a foreign subkey returned $?"
+[ -z "$(query)" ] || fail "the key is still there after regsvr32 /u with a foreign subkey:
+$(query)"
 "$wine_run" regsvr32 /u /s "$windows_dll" && fail "a second regsvr32 /u reported success"
 exit $status
