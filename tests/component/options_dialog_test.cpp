@@ -8,8 +8,6 @@
 #include "settings/settings_store.h"
 #include "tests/keypad/test_host.h"
 
-#include <functional>
-
 namespace
 {
 
@@ -49,45 +47,6 @@ const ControlSpec g_aControls[] = {
      L"\xFF9E\xFF80\xFF9D\x3067\x306C\x3051\x308B"},
 };
 
-// Runs pfnAct on the dialog from a timer of this thread, inside the dialog's modal loop.
-std::function<void(HWND)> g_fnAct;
-HWND g_hwndFound;
-
-BOOL CALLBACK FindDialog(HWND hwnd, LPARAM)
-{
-    WCHAR szClass[16];
-    GetClassNameW(hwnd, szClass, 16);
-    if (lstrcmpW(szClass, L"#32770") == 0 && IsWindowVisible(hwnd))
-    {
-        g_hwndFound = hwnd;
-        return FALSE;
-    }
-    return TRUE;
-}
-
-void CALLBACK OnTimer(HWND, UINT, UINT_PTR idTimer, DWORD)
-{
-    g_hwndFound = nullptr;
-    EnumThreadWindows(GetCurrentThreadId(), FindDialog, 0);
-    if (g_hwndFound == nullptr)
-        return; // not up yet
-    KillTimer(nullptr, idTimer);
-    g_fnAct(g_hwndFound);
-}
-
-// Opens the dialog through the input method object and lets act drive it to its end.
-void RunDialog(HWND hwndOwner, std::function<void(HWND)> act)
-{
-    g_fnAct = std::move(act);
-    g_hwndFound = nullptr;
-    UINT_PTR idTimer = SetTimer(nullptr, 0, 50, OnTimer);
-    InputMethod* pim = new InputMethod;
-    EXPECT_EQ(S_OK, pim->UserOptionsDlg(hwndOwner));
-    pim->Release();
-    KillTimer(nullptr, idTimer);
-    ASSERT_NE(nullptr, g_hwndFound) << "the dialog never appeared";
-}
-
 bool IsChecked(HWND hwndDlg, int nId)
 {
     return SendDlgItemMessageW(hwndDlg, nId, BM_GETCHECK, 0, 0) == BST_CHECKED;
@@ -120,7 +79,7 @@ class OptionsDialogTest : public testing::Test
 
 TEST_F(OptionsDialogTest, ControlsFollowTheTemplate)
 {
-    RunDialog(nullptr, [](HWND hwndDlg) {
+    DriveOptionsDialog(nullptr, [](HWND hwndDlg) {
         DWORD dwStyle = static_cast<DWORD>(GetWindowLongW(hwndDlg, GWL_STYLE));
         EXPECT_EQ(0x80C800C0u, dwStyle & 0x80C800C0u);
         WCHAR szText[64];
@@ -173,7 +132,7 @@ TEST_F(OptionsDialogTest, BoxesShowTheStoreAndOkSavesAllFour)
     StoreSetting(L"EquelToInput", 1);
     StoreSetting(L"InputToClear", 2); // only exactly 1 ticks a box
     StoreSetting(L"DirectOutEx", 1);
-    RunDialog(nullptr, [](HWND hwndDlg) {
+    DriveOptionsDialog(nullptr, [](HWND hwndDlg) {
         EXPECT_TRUE(IsChecked(hwndDlg, IDC_EQUELTOINPUT));
         EXPECT_FALSE(IsChecked(hwndDlg, IDC_INPUTTOCLEAR));
         EXPECT_FALSE(IsChecked(hwndDlg, IDC_DIRECTINEX));
@@ -194,7 +153,7 @@ TEST_F(OptionsDialogTest, CancelLeavesTheStoreButTheOptionsAreReloaded)
 {
     StoreSetting(L"InputToClear", 1);
     g_PadState.bInputToClear = FALSE; // changed outside the keypad since the window was made
-    RunDialog(nullptr, [](HWND hwndDlg) {
+    DriveOptionsDialog(nullptr, [](HWND hwndDlg) {
         EXPECT_TRUE(IsChecked(hwndDlg, IDC_INPUTTOCLEAR));
         Click(hwndDlg, IDC_INPUTTOCLEAR);
         Click(hwndDlg, IDC_EQUELTOINPUT);
@@ -209,7 +168,7 @@ TEST_F(OptionsDialogTest, CancelLeavesTheStoreButTheOptionsAreReloaded)
 TEST_F(OptionsDialogTest, DialogIsCentredOverItsOwnerByTheTruncatingRule)
 {
     HWND hwndOwner = CreateOwner(101, 37, 241, 323);
-    RunDialog(hwndOwner, [hwndOwner](HWND hwndDlg) {
+    DriveOptionsDialog(hwndOwner, [hwndOwner](HWND hwndDlg) {
         EXPECT_EQ(hwndOwner, GetWindow(hwndDlg, GW_OWNER));
         RECT rcDlg, rcOwner;
         GetWindowRect(hwndDlg, &rcDlg);

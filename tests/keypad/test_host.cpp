@@ -1,6 +1,7 @@
 #include "tests/keypad/test_host.h"
 
 #include "base/module.h"
+#include "component/input_method.h"
 #include "engine/command_codes.h"
 #include "keypad/pad_window.h"
 #include "pad/pad_state.h"
@@ -12,7 +13,7 @@ namespace
 
 const wchar_t SIP_CLASS[] = L"VardekoTestSip";
 
-void RegisterClasses()
+void RegisterSipClass()
 {
     static bool bRegistered = false;
     if (bRegistered)
@@ -23,15 +24,20 @@ void RegisterClasses()
     wc.hbrBackground = static_cast<HBRUSH>(GetStockObject(LTGRAY_BRUSH));
     wc.lpszClassName = SIP_CLASS;
     RegisterClassW(&wc);
-    // As the input method object registers it.
-    wc = {};
+    bRegistered = true;
+}
+
+// As the input method object registers it, for as long as a panel lives: a later Select in the
+// same program registers it again.
+void RegisterPadClass()
+{
+    WNDCLASSW wc = {};
     wc.style = CS_DBLCLKS;
     wc.lpfnWndProc = PadWndProc;
     wc.hInstance = g_hInstance;
     wc.hbrBackground = static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH));
     wc.lpszClassName = PAD_WINDOW_CLASS;
     RegisterClassW(&wc);
-    bRegistered = true;
 }
 
 std::string Narrow(const wchar_t* psz, size_t n)
@@ -133,7 +139,8 @@ long StoredSetting(const wchar_t* pszName)
 
 TestPanel::TestPanel()
 {
-    RegisterClasses();
+    RegisterSipClass();
+    RegisterPadClass();
     RECT rc = {0, 0, 240, 80};
     AdjustWindowRectEx(&rc, WS_POPUP | WS_BORDER, FALSE, 0);
     hwndSip = CreateWindowExW(WS_EX_TOPMOST, SIP_CLASS, L"", WS_POPUP | WS_BORDER | WS_VISIBLE, 100,
@@ -155,6 +162,7 @@ TestPanel::~TestPanel()
         DestroyWindow(hwndPad);
     DestroyWindow(hwndSip);
     PumpMessages();
+    UnregisterClassW(PAD_WINDOW_CLASS, g_hInstance);
 }
 
 void TestPanel::RegisterRecorder()
@@ -293,4 +301,46 @@ Pixels LoadBitmapPixels(const wchar_t* pszName)
     ReleaseDC(nullptr, hdc);
     DeleteObject(hbm);
     return pixels;
+}
+
+namespace
+{
+
+std::function<void(HWND)> g_fnDialogAct;
+HWND g_hwndDialog;
+
+BOOL CALLBACK FindDialog(HWND hwnd, LPARAM)
+{
+    WCHAR szClass[16];
+    GetClassNameW(hwnd, szClass, 16);
+    if (lstrcmpW(szClass, L"#32770") == 0 && IsWindowVisible(hwnd))
+    {
+        g_hwndDialog = hwnd;
+        return FALSE;
+    }
+    return TRUE;
+}
+
+void CALLBACK OnDialogTimer(HWND, UINT, UINT_PTR idTimer, DWORD)
+{
+    g_hwndDialog = nullptr;
+    EnumThreadWindows(GetCurrentThreadId(), FindDialog, 0);
+    if (g_hwndDialog == nullptr)
+        return; // not up yet
+    KillTimer(nullptr, idTimer);
+    g_fnDialogAct(g_hwndDialog);
+}
+
+} // namespace
+
+void DriveOptionsDialog(HWND hwndOwner, std::function<void(HWND)> act)
+{
+    g_fnDialogAct = std::move(act);
+    g_hwndDialog = nullptr;
+    UINT_PTR idTimer = SetTimer(nullptr, 0, 50, OnDialogTimer);
+    InputMethod* pim = new InputMethod;
+    EXPECT_EQ(S_OK, pim->UserOptionsDlg(hwndOwner));
+    pim->Release();
+    KillTimer(nullptr, idTimer);
+    ASSERT_NE(nullptr, g_hwndDialog) << "the dialog never appeared";
 }

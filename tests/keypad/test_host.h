@@ -88,6 +88,10 @@ Pixels DrawClientSized(HWND hwnd, const std::function<void(HDC, HDC, const RECT&
 // A bitmap resource of the module as 0xRRGGBB pixels.
 Pixels LoadBitmapPixels(const wchar_t* pszName);
 
+// Opens the options dialog through an input method object, as the host's menu does, and runs act
+// on it from a timer inside its modal loop; act must end the dialog.
+void DriveOptionsDialog(HWND hwndOwner, std::function<void(HWND)> act);
+
 // Each test starts from an empty settings store with a fresh pad window whose host has
 // registered the recorder.
 class KeypadTest : public testing::Test
