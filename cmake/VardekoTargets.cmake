@@ -13,6 +13,11 @@ function(vardeko_target_flags target)
         # the file.
         target_compile_options(${target} PRIVATE -Oz -fno-exceptions -fno-rtti -ffunction-sections)
         target_compile_definitions(${target} PRIVATE UNICODE _UNICODE WIN32_LEAN_AND_MEAN)
+        if(CMAKE_SIZEOF_VOID_P EQUAL 4)
+            # Without exceptions nothing unwinds: 32-bit code would still carry DWARF unwind
+            # tables, where 64-bit Windows keeps its compact SEH tables.
+            target_compile_options(${target} PRIVATE -fno-asynchronous-unwind-tables)
+        endif()
     elseif(VARDEKO_SANITIZE)
         target_compile_options(${target} PRIVATE -fsanitize=address,undefined
                                                  -fno-sanitize-recover=all -fno-omit-frame-pointer)

@@ -1,6 +1,14 @@
 # ctest runs the Windows test programs under Wine, in a throwaway prefix inside the build tree.
 # scripts/test creates the prefix once and provides the X display (one Xvfb server).
+# A 32-bit build gets a 32-bit prefix, with only the 32-bit registry view, as on the handheld.
 set(VARDEKO_WINEPREFIX ${CMAKE_BINARY_DIR}/wineprefix)
+if(CMAKE_SIZEOF_VOID_P EQUAL 4)
+    set(VARDEKO_WINEARCH win32)
+    set(VARDEKO_WINELOADER /usr/lib/wine/wine)
+else()
+    set(VARDEKO_WINEARCH win64)
+    set(VARDEKO_WINELOADER /usr/lib/wine/wine64)
+endif()
 configure_file(${PROJECT_SOURCE_DIR}/cmake/wine-run.in ${CMAKE_BINARY_DIR}/wine-run @ONLY
                FILE_PERMISSIONS OWNER_READ OWNER_WRITE OWNER_EXECUTE GROUP_READ GROUP_EXECUTE
                                 WORLD_READ WORLD_EXECUTE)
