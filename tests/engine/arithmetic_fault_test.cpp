@@ -77,3 +77,26 @@ TEST_F(ArithmeticFaultTest, FaultsBecomeTheErrorStateWithTrapsEnabled)
     EXPECT_EQ("Error", Keys("7 / 0 ="));
     EXPECT_EQ(uHostWord, ControlWord());
 }
+
+#ifdef __i386__
+// The runtime's math functions compute on the x87 unit at the host's precision: a host at
+// extended precision (mingw-w64's start-up sets it) must see what a host at double precision
+// sees, and get its precision back.
+TEST_F(CalculatorTest, ResultsDoNotDependOnTheHostsX87Precision)
+{
+    const char* apszKeys[] = {"1 sinh", "2 cosh", "0.3 tanh", "1.1 tan", "0.3 asin",    "0.7 acos",
+                              "3 atan", "7 log",  "7 ln",     "1.7 e^x", "2 x^y 0.3 =", "2 sqrt"};
+    unsigned uWord = 0;
+    for (const char* pszKeys : apszKeys)
+    {
+        _controlfp_s(&uWord, _PC_53, _MCW_PC);
+        Start(MODE_DECIMAL);
+        std::string strDouble = Keys(pszKeys);
+        _controlfp_s(&uWord, _PC_64, _MCW_PC);
+        Start(MODE_DECIMAL);
+        EXPECT_EQ(strDouble, Keys(pszKeys)) << pszKeys;
+        _controlfp_s(&uWord, 0, 0);
+        EXPECT_EQ(static_cast<unsigned>(_PC_64), uWord & _MCW_PC) << pszKeys;
+    }
+}
+#endif
