@@ -4,15 +4,19 @@
 VARDEKO_ROOT=$(pwd)
 VARDEKO_NATIVE_BUILD=$VARDEKO_ROOT/out/build/native
 VARDEKO_WINDOWS_BUILD=$VARDEKO_ROOT/out/build/windows
+VARDEKO_WINDOWS32_BUILD=$VARDEKO_ROOT/out/build/windows32
 VARDEKO_JOBS=$(nproc 2>/dev/null || echo 2)
 
 vardeko_say() { printf '== %s\n' "$*"; }
 
-# 64-bit programs run through Wine's 64-bit loader itself: once wine32 is installed, `wine` starts
-# the 32-bit loader, which cannot start programs in a 64-bit prefix made before it came.
+# Programs run through the Wine loader of their word size itself, 64-bit unless
+# vardeko_start_wine readies a 32-bit prefix: once wine32 is installed, `wine` starts the 32-bit
+# loader, which cannot start programs in a 64-bit prefix made before it came, and whose reg.exe
+# sees the 32-bit registry view.
 VARDEKO_WINE64=/usr/lib/wine/wine64
+VARDEKO_WINE32=/usr/lib/wine/wine
 export WINELOADER=$VARDEKO_WINE64
-vardeko_wine() { "$VARDEKO_WINE64" "$@"; }
+vardeko_wine() { "$WINELOADER" "$@"; }
 
 # Installs the Debian packages that are missing, with one apt-get update.
 vardeko_require_packages() {
@@ -25,6 +29,9 @@ vardeko_require_packages() {
     vardeko_say "installing ${missing[*]}"
     local sudo=
     [ "$(id -u)" -ne 0 ] && sudo=sudo
+    if [[ " ${missing[*]}" == *:i386* ]] && ! dpkg --print-foreign-architectures | grep -qx i386; then
+        $sudo dpkg --add-architecture i386
+    fi
     $sudo apt-get update -qq
     DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends \
         "${missing[@]}" >/dev/null
@@ -33,6 +40,8 @@ vardeko_require_packages() {
 VARDEKO_NATIVE_PACKAGES=(cmake make g++ libgtest-dev libbenchmark-dev)
 VARDEKO_WINDOWS_PACKAGES=(g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 googletest
                           wine wine64 fonts-wine xvfb xauth)
+# The 32-bit build and 32-bit Wine, which scripts/test also runs.
+VARDEKO_WINDOWS32_PACKAGES=(g++-mingw-w64-i686-posix binutils-mingw-w64-i686 wine32:i386)
 # What the host needs to be shown: a Japanese font for the options dialog, and xdpyinfo to tell
 # whether a display can be reached.
 VARDEKO_HOST_PACKAGES=(fonts-ipafont-gothic x11-utils)
@@ -47,12 +56,23 @@ vardeko_build_native() {
     cmake --build "$VARDEKO_NATIVE_BUILD" -j "$VARDEKO_JOBS"
 }
 
-# Configures (once) and builds the Windows DLL, programs and tests.
+# Configures (once) and builds the 64-bit Windows DLL, programs and tests.
 vardeko_build_windows() {
-    cmake -S "$VARDEKO_ROOT" -B "$VARDEKO_WINDOWS_BUILD" \
-        -DCMAKE_TOOLCHAIN_FILE="$VARDEKO_ROOT/cmake/mingw-w64-x86_64.cmake" \
+    vardeko_build_cross "$VARDEKO_WINDOWS_BUILD" mingw-w64-x86_64 "$@"
+}
+
+# The same for the 32-bit Windows build.
+vardeko_build_windows32() {
+    vardeko_build_cross "$VARDEKO_WINDOWS32_BUILD" mingw-w64-i686 "$@"
+}
+
+# Usage: vardeko_build_cross BUILD_DIR TOOLCHAIN [CMAKE_ARG...]
+vardeko_build_cross() {
+    local dir=$1 toolchain=$2
+    shift 2
+    cmake -S "$VARDEKO_ROOT" -B "$dir" -DCMAKE_TOOLCHAIN_FILE="$VARDEKO_ROOT/cmake/$toolchain.cmake" \
         -DCMAKE_BUILD_TYPE=Release "$@" >/dev/null
-    cmake --build "$VARDEKO_WINDOWS_BUILD" -j "$VARDEKO_JOBS"
+    cmake --build "$dir" -j "$VARDEKO_JOBS"
 }
 
 # Runs one of the build functions with its arguments, showing the compiler's output only when
@@ -90,23 +110,39 @@ vardeko_stop_display() {
 }
 
 # Creates the Wine prefix $1 if it is new, and keeps one wineserver running for it until
-# vardeko_stop_wine, so that every program started in it skips Wine's start-up.
+# vardeko_stop_wine, so that every program started in it skips Wine's start-up. With win32 as $2
+# the prefix is a 32-bit one, run by the 32-bit loader. A prefix that no longer starts programs
+# (made by another Wine, or before wine32 was installed) is made again.
 vardeko_start_wine() {
-    export WINEPREFIX=$(realpath -m "$1") WINEDEBUG=-all
-    if [ ! -f "$WINEPREFIX/system.reg" ]; then
-        vardeko_say "creating the Wine prefix $WINEPREFIX"
-        mkdir -p "$WINEPREFIX"
-        vardeko_wine wineboot -i >/dev/null 2>&1
-        wineserver -w
-        # A crashing test must fail, not wait for someone to close Wine's crash dialog.
-        vardeko_wine reg add 'HKCU\Software\Wine\WineDbg' /v ShowCrashDialog /t REG_DWORD /d 0 /f >/dev/null 2>&1
-        # Xvfb runs no window manager, which Wine would wait for at every hidden window.
-        vardeko_wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1
-        wineserver -w
+    export WINEPREFIX=$(realpath -m "$1") WINEDEBUG=-all WINEARCH=${2:-win64}
+    if [ "$WINEARCH" = win32 ]; then
+        export WINELOADER=$VARDEKO_WINE32
+    else
+        export WINELOADER=$VARDEKO_WINE64
     fi
+    [ -f "$WINEPREFIX/system.reg" ] || vardeko_create_prefix
     # A server already running for the prefix (another program of the user's) serves as well.
     wineserver -p 2>/dev/null || true
-    vardeko_wine cmd /c exit 0 >/dev/null 2>&1 || true
+    if ! vardeko_wine cmd /c exit 0 >/dev/null 2>&1; then
+        vardeko_say "the Wine prefix $WINEPREFIX does not start programs: making it again"
+        vardeko_stop_wine
+        rm -rf "$WINEPREFIX"
+        vardeko_create_prefix
+        wineserver -p 2>/dev/null || true
+        vardeko_wine cmd /c exit 0 >/dev/null 2>&1 || return 1
+    fi
+}
+
+vardeko_create_prefix() {
+    vardeko_say "creating the Wine prefix $WINEPREFIX"
+    mkdir -p "$WINEPREFIX"
+    vardeko_wine wineboot -i >/dev/null 2>&1
+    wineserver -w
+    # A crashing test must fail, not wait for someone to close Wine's crash dialog.
+    vardeko_wine reg add 'HKCU\Software\Wine\WineDbg' /v ShowCrashDialog /t REG_DWORD /d 0 /f >/dev/null 2>&1
+    # Xvfb runs no window manager, which Wine would wait for at every hidden window.
+    vardeko_wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1
+    wineserver -w
 }
 
 # Readies the running Wine prefix for the host: registers the component of this build (every
