@@ -136,7 +136,7 @@ HRESULT InputMethod::GetInfo(IMINFO* pimi)
 {
     if (pimi == nullptr)
         return E_POINTER;
-    pimi->cbSize = IMINFO_SIZE;
+    pimi->cbSize = sizeof(IMINFO);
     pimi->hImageNarrow = m_himlNarrow;
     pimi->hImageWide = m_himlWide;
     pimi->iNarrow = 0;

@@ -34,6 +34,5 @@ class InputMethod final : public IInputMethod
     HIMAGELIST m_himlNarrow;
 };
 
-// What GetInfo reports, whatever the size of the panel.
-const DWORD IMINFO_SIZE = 40;
+// The panel rectangle GetInfo reports, whatever the size of the panel.
 const RECT IMINFO_SIP_RECT = {0, 0, 200, 100};
