@@ -50,6 +50,10 @@ VARDEKO_DIALOG_FACE='ＭＳ Ｐゴシック'
 VARDEKO_DIALOG_FONT='IPAPGothic'
 VARDEKO_CLSID_KEY='HKEY_CLASSES_ROOT\CLSID\{3b9e5f12-6a47-41d0-8c2e-7d15a0b4e963}'
 
+# reg.exe on the 64-bit component's keys: its registry view, which a 32-bit reg.exe reaches only
+# with /reg:64.
+vardeko_reg() { vardeko_wine reg "$@" /reg:64; }
+
 # Configures (once) and builds the native programs and tests.
 vardeko_build_native() {
     cmake -S "$VARDEKO_ROOT" -B "$VARDEKO_NATIVE_BUILD" -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@" >/dev/null
@@ -175,7 +179,7 @@ vardeko_prepare_host() {
 vardeko_clear_settings() {
     local value
     for value in PadType ModeInv ModeHyp Radix EquelToInput InputToClear DirectInEx DirectOutEx; do
-        vardeko_wine reg delete "$VARDEKO_CLSID_KEY" /v "$value" /f >/dev/null 2>&1 || true
+        vardeko_reg delete "$VARDEKO_CLSID_KEY" /v "$value" /f >/dev/null 2>&1 || true
     done
 }
 
