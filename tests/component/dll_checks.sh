@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# The component DLL imports nothing but Windows' own DLLs, exports exactly its four functions,
-# and stays small enough for a handheld: within 64 KB stripped, resources included.
+# The component DLL imports nothing but Windows' own DLLs, exports exactly its four functions as
+# ordinals 1 to 4, and stays small enough for a handheld: within 64 KB stripped, resources
+# included.
 # Usage: dll_checks.sh OBJDUMP OBJCOPY DLL
 set -u
 objdump=$1
@@ -21,6 +22,8 @@ expected='[ 0] DllCanUnloadNow
 [ 3] DllUnregisterServer'
 [ "$exports" = "$expected" ] || fail "exports:
 $exports"
+base=$("$objdump" -p "$dll" | sed -n 's/^Ordinal Base\s*\([0-9]*\)$/\1/p')
+[ "$base" = 1 ] || fail "the exports' ordinals start at $base, not 1"
 
 stripped=$(mktemp)
 "$objcopy" --strip-all "$dll" "$stripped"
