@@ -115,8 +115,10 @@ vardeko_stop_display() {
 
 # Creates the Wine prefix $1 if it is new, and keeps one wineserver running for it until
 # vardeko_stop_wine, so that every program started in it skips Wine's start-up. With win32 as $2
-# the prefix is a 32-bit one, run by the 32-bit loader. A prefix that no longer starts programs
-# (made by another Wine, or before wine32 was installed) is made again.
+# the prefix is a 32-bit one, run by the 32-bit loader. A prefix that does not start programs
+# (made by another Wine, or before wine32 was installed) is made again: the scripts would manage
+# with the 64-bit loader, but `wine`, 32-bit programs and the 32-bit reg.exe would fail in it with
+# status c0000135.
 vardeko_start_wine() {
     export WINEPREFIX=$(realpath -m "$1") WINEDEBUG=-all WINEARCH=${2:-win64}
     if [ "$WINEARCH" = win32 ]; then
@@ -127,14 +129,21 @@ vardeko_start_wine() {
     [ -f "$WINEPREFIX/system.reg" ] || vardeko_create_prefix
     # A server already running for the prefix (another program of the user's) serves as well.
     wineserver -p 2>/dev/null || true
-    if ! vardeko_wine cmd /c exit 0 >/dev/null 2>&1; then
+    if ! vardeko_prefix_starts; then
         vardeko_say "the Wine prefix $WINEPREFIX does not start programs: making it again"
         vardeko_stop_wine
         rm -rf "$WINEPREFIX"
         vardeko_create_prefix
         wineserver -p 2>/dev/null || true
-        vardeko_wine cmd /c exit 0 >/dev/null 2>&1 || return 1
+        vardeko_prefix_starts || return 1
     fi
+}
+
+# Whether the running prefix starts programs of its word size and, in a 64-bit prefix with wine32
+# installed, 32-bit ones too.
+vardeko_prefix_starts() {
+    vardeko_wine cmd /c exit 0 >/dev/null 2>&1 || return 1
+    [ "$WINEARCH" = win32 ] || [ ! -x "$VARDEKO_WINE32" ] || "$VARDEKO_WINE32" cmd /c exit 0 >/dev/null 2>&1
 }
 
 vardeko_create_prefix() {
