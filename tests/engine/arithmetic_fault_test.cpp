@@ -78,7 +78,7 @@ TEST_F(ArithmeticFaultTest, FaultsBecomeTheErrorStateWithTrapsEnabled)
     EXPECT_EQ(uHostWord, ControlWord());
 }
 
-#ifdef __i386__
+#if defined(_WIN32) && defined(__i386__)
 // The runtime's math functions compute on the x87 unit at the host's precision: a host at
 // extended precision (mingw-w64's start-up sets it) must see what a host at double precision
 // sees, and get its precision back.
