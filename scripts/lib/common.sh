@@ -29,7 +29,8 @@ vardeko_require_packages() {
     vardeko_say "installing ${missing[*]}"
     local sudo=
     [ "$(id -u)" -ne 0 ] && sudo=sudo
-    if [[ " ${missing[*]}" == *:i386* ]] && ! dpkg --print-foreign-architectures | grep -qx i386; then
+    if [[ " ${missing[*]}" == *:i386* ]] &&
+        ! dpkg --print-foreign-architectures | grep -qx i386; then
         $sudo dpkg --add-architecture i386
     fi
     $sudo apt-get update -qq
@@ -74,7 +75,8 @@ vardeko_build_windows32() {
 vardeko_build_cross() {
     local dir=$1 toolchain=$2
     shift 2
-    cmake -S "$VARDEKO_ROOT" -B "$dir" -DCMAKE_TOOLCHAIN_FILE="$VARDEKO_ROOT/cmake/$toolchain.cmake" \
+    cmake -S "$VARDEKO_ROOT" -B "$dir" \
+        -DCMAKE_TOOLCHAIN_FILE="$VARDEKO_ROOT/cmake/$toolchain.cmake" \
         -DCMAKE_BUILD_TYPE=Release "$@" >/dev/null
     cmake --build "$dir" -j "$VARDEKO_JOBS"
 }
@@ -143,7 +145,8 @@ vardeko_start_wine() {
 # installed, 32-bit ones too.
 vardeko_prefix_starts() {
     vardeko_wine cmd /c exit 0 >/dev/null 2>&1 || return 1
-    [ "$WINEARCH" = win32 ] || [ ! -x "$VARDEKO_WINE32" ] || "$VARDEKO_WINE32" cmd /c exit 0 >/dev/null 2>&1
+    [ "$WINEARCH" = win32 ] || [ ! -x "$VARDEKO_WINE32" ] ||
+        "$VARDEKO_WINE32" cmd /c exit 0 >/dev/null 2>&1
 }
 
 vardeko_create_prefix() {
