@@ -14,20 +14,8 @@ LPARAM KeyMessageParam(UINT uVk, bool bUp)
 {
     UINT uScan = MapVirtualKeyW(uVk, MAPVK_VK_TO_VSC);
     LPARAM lParam = 1 | (static_cast<LPARAM>(uScan & 0xFF) << 16);
-    switch (uVk)
-    {
-    case VK_PRIOR:
-    case VK_NEXT:
-    case VK_END:
-    case VK_HOME:
-    case VK_LEFT:
-    case VK_UP:
-    case VK_RIGHT:
-    case VK_DOWN:
-    case VK_INSERT:
-    case VK_DELETE: lParam |= 1 << 24; break;
-    default: break;
-    }
+    if (IsExtendedKey(uVk))
+        lParam |= 1 << 24;
     if (bUp)
         lParam |= 0xC0000000;
     return lParam;
@@ -46,6 +34,24 @@ std::string Format(const char* pszFormat, unsigned u1, unsigned u2, unsigned u3)
 }
 
 } // namespace
+
+bool IsExtendedKey(UINT uVk)
+{
+    switch (uVk)
+    {
+    case VK_PRIOR:
+    case VK_NEXT:
+    case VK_END:
+    case VK_HOME:
+    case VK_LEFT:
+    case VK_UP:
+    case VK_RIGHT:
+    case VK_DOWN:
+    case VK_INSERT:
+    case VK_DELETE: return true;
+    default: return false;
+    }
+}
 
 HostCallback::HostCallback() : m_lRefCount(1), m_hwndTarget(nullptr) {}
 
@@ -93,8 +99,7 @@ HRESULT HostCallback::SendVirtualKey(BYTE bVk, DWORD dwFlags)
         return E_INVALIDARG;
     }
     AddTranscriptLine(sLine);
-    SendMessageW(m_hwndTarget, WM_KEYDOWN, bVk, KeyMessageParam(bVk, false));
-    SendMessageW(m_hwndTarget, WM_KEYUP, bVk, KeyMessageParam(bVk, true));
+    DeliverVirtualKey(bVk);
     return S_OK;
 }
 
@@ -122,11 +127,7 @@ HRESULT HostCallback::SendCharEvents(UINT uVk, UINT uKeyFlags, UINT uChars, UINT
     for (UINT i = 0; i < uChars; ++i)
         sLine += " " + std::to_string(puChars[i]);
     AddTranscriptLine(sLine);
-
-    SendMessageW(m_hwndTarget, WM_KEYDOWN, uVk, KeyMessageParam(uVk, false));
-    for (UINT i = 0; i < uChars; ++i)
-        SendMessageW(m_hwndTarget, WM_CHAR, puChars[i], KeyMessageParam(uVk, false));
-    SendMessageW(m_hwndTarget, WM_KEYUP, uVk, KeyMessageParam(uVk, true));
+    DeliverCharEvents(uVk, uChars, puChars);
     return S_OK;
 }
 
@@ -147,9 +148,28 @@ HRESULT HostCallback::SendString(BSTR ptszStr, DWORD dwChars)
     }
     AddTranscriptLine("SendString \"" + EscapeText(ptszStr, dwChars) + "\" " +
                       std::to_string(dwChars));
-    for (DWORD i = 0; i < dwChars; ++i)
-        SendMessageW(m_hwndTarget, WM_CHAR, ptszStr[i], 1);
+    DeliverString(ptszStr, dwChars);
     return S_OK;
+}
+
+void HostCallback::DeliverVirtualKey(BYTE bVk)
+{
+    SendMessageW(m_hwndTarget, WM_KEYDOWN, bVk, KeyMessageParam(bVk, false));
+    SendMessageW(m_hwndTarget, WM_KEYUP, bVk, KeyMessageParam(bVk, true));
+}
+
+void HostCallback::DeliverCharEvents(UINT uVk, UINT uChars, const UINT* puChars)
+{
+    SendMessageW(m_hwndTarget, WM_KEYDOWN, uVk, KeyMessageParam(uVk, false));
+    for (UINT i = 0; i < uChars; ++i)
+        SendMessageW(m_hwndTarget, WM_CHAR, puChars[i], KeyMessageParam(uVk, false));
+    SendMessageW(m_hwndTarget, WM_KEYUP, uVk, KeyMessageParam(uVk, true));
+}
+
+void HostCallback::DeliverString(const WCHAR* pszText, DWORD dwChars)
+{
+    for (DWORD i = 0; i < dwChars; ++i)
+        SendMessageW(m_hwndTarget, WM_CHAR, pszText[i], 1);
 }
 
 void HostCallback::SetTarget(HWND hwndTarget)

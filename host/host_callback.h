@@ -2,7 +2,8 @@
 // The host's IIMCallback: it delivers what the input method sends to the application's window
 // as the platform delivers keyboard input to the focused window, and writes one transcript line
 // per call. Arguments are checked before anything is delivered, so that a faulty input method
-// gets an error code instead of taking the host down.
+// gets an error code instead of taking the host down. How checked input reaches the application
+// is the part a host may replace (see SendInputCallback).
 
 #include "platform/sip.h"
 
@@ -13,10 +14,14 @@
 const DWORD MAX_STRING_CHARS = 4096;
 const UINT MAX_CHAR_EVENTS = 64;
 
-class HostCallback final : public IIMCallback
+// The navigation keys, which a keyboard reports with the extended-key bit.
+bool IsExtendedKey(UINT uVk);
+
+class HostCallback : public IIMCallback
 {
   public:
     HostCallback();
+    virtual ~HostCallback() = default;
 
     HRESULT STDMETHODCALLTYPE QueryInterface(REFIID riid, void** ppv) override;
     ULONG STDMETHODCALLTYPE AddRef() override;
@@ -35,6 +40,12 @@ class HostCallback final : public IIMCallback
     void SetTarget(HWND hwndTarget);
     const std::vector<std::string>& Transcript() const { return m_aTranscript; }
     void AddTranscriptLine(const std::string& sLine);
+
+  protected:
+    // Delivery of arguments already checked: uVk is 1 to 255, each character 1 to 0xFFFF.
+    virtual void DeliverVirtualKey(BYTE bVk);
+    virtual void DeliverCharEvents(UINT uVk, UINT uChars, const UINT* puChars);
+    virtual void DeliverString(const WCHAR* pszText, DWORD dwChars);
 
   private:
     LONG m_lRefCount; // the host owns the object; the count only answers AddRef and Release

@@ -8,25 +8,32 @@
 #include <cstdlib>
 
 const char g_szHostUsage[] =
-    "usage: vardeko-host [--method NAME] [SCRIPT OPTION ...]\n"
+    "usage: vardeko-host [--panel] [--method NAME] [--reset] [SCRIPT OPTION ...]\n"
     "\n"
     "A simulated Windows CE handheld screen: an edit control as the application with the\n"
     "input focus, and the input panel docked below it, running an input method found in\n"
     "the registry. Without script options it runs until Exit or the window is closed.\n"
+    "It needs a display (scripts/run provides one).\n"
     "\n"
+    "  --panel             a floating input panel instead, which types into whatever\n"
+    "                      application has the focus; its menu is on the button at the\n"
+    "                      end of its grip and on the right mouse button\n"
     "  --method NAME       select the input method of that name (default: the first found)\n"
+    "  --reset             first clear what the input method saved (the keypad's pad,\n"
+    "                      modifiers, radix and options), keeping its registration\n"
     "\n"
     "Script options run in the order given, then the host exits:\n"
     "  --keys \"KEY ...\"    tap the named keys of the pad, one after the other\n"
     "  --tap X,Y           tap at X,Y of the pad window's client area\n"
-    "  --shot FILE         write a PNG of the simulated screen (240 x 320)\n"
+    "  --shot FILE         write a PNG of the simulated screen (240 x 320); with --panel,\n"
+    "                      of the panel and the application it types into\n"
     "  --pad-shot FILE     write a PNG of the pad window's client area\n"
     "  --scale N           enlarge the pictures written after it N times (1 to 16)\n"
     "  --options           open the options dialog and wait until it is closed\n"
     "  --options-shot FILE open the options dialog, write a PNG of it, cancel it\n"
     "  --print             at the end, print one line per call the input method made\n"
     "                      to the host, the dialog texts of --options-shot, and the\n"
-    "                      edit control's text\n"
+    "                      edit control's text (not with --panel)\n"
     "  --help              show this text\n"
     "\n"
     "Keys (names are case-sensitive; a key of the other pad taps the place it would have):\n"
@@ -141,6 +148,11 @@ bool ParseHostScript(const std::vector<std::string>& aArgs, HostScript* pScript,
         {
             pScript->bPrint = true;
             pScript->bScripted = true;
+            continue;
+        }
+        if (sOption == "--panel" || sOption == "--reset")
+        {
+            (sOption == "--panel" ? pScript->bPanel : pScript->bReset) = true;
             continue;
         }
         if (sOption == "--options")

@@ -30,6 +30,8 @@ struct HostScript
     bool bPrint = false;    // print the transcript and the edit text at the end
     bool bHelp = false;     // print the usage and do nothing else
     bool bScripted = false; // an option that makes the run a script, not an interactive session
+    bool bPanel = false;    // the floating panel for desktop applications, not the screen
+    bool bReset = false;    // clear the input method's saved state before anything else
     std::string sMethod;    // the input method to select by its name; empty for the first found
 };
 

@@ -1,6 +1,6 @@
 #include "host/host_window.h"
 
-HostState g_Host = {nullptr, nullptr, nullptr, nullptr, {}, -1, nullptr, {}};
+HostState g_Host = {nullptr, nullptr, nullptr, nullptr, {}, -1, nullptr, nullptr};
 
 namespace
 {
@@ -17,32 +17,14 @@ void ReportSelectFailure(HRESULT hr)
     MessageBoxW(g_Host.hwndMain, szText, L"Vardeko host", MB_OK | MB_ICONERROR);
 }
 
-void OnCommand(UINT uId)
-{
-    if (uId == IDM_EXIT)
-    {
-        CloseHost();
-        return;
-    }
-    if (uId == IDM_OPTIONS)
-    {
-        OpenInputMethodOptions();
-        return;
-    }
-    int nIndex = static_cast<int>(uId - IDM_METHOD_FIRST);
-    if (nIndex >= 0 && nIndex < static_cast<int>(g_Host.aMethods.size()))
-    {
-        HRESULT hr = SelectInputMethod(nIndex);
-        if (FAILED(hr))
-            ReportSelectFailure(hr);
-    }
-}
+// The simulated application's: the screen delivers to it whatever has the focus.
+HostCallback g_ScreenCallback;
 
 LRESULT CALLBACK MainWndProc(HWND hwnd, UINT uMsg, WPARAM wParam, LPARAM lParam)
 {
     switch (uMsg)
     {
-    case WM_COMMAND: OnCommand(LOWORD(wParam)); return 0;
+    case WM_COMMAND: OnInputMenuCommand(LOWORD(wParam)); return 0;
     case WM_SETFOCUS:
         // The application keeps the focus, as on the handheld: the panel never takes it.
         SetFocus(g_Host.hwndEdit);
@@ -53,7 +35,7 @@ LRESULT CALLBACK MainWndProc(HWND hwnd, UINT uMsg, WPARAM wParam, LPARAM lParam)
     }
 }
 
-bool RegisterClasses()
+bool RegisterScreenClass()
 {
     WNDCLASSW wc = {};
     wc.lpfnWndProc = MainWndProc;
@@ -61,29 +43,13 @@ bool RegisterClasses()
     wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
     wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1);
     wc.lpszClassName = MAIN_CLASS;
-    if (RegisterClassW(&wc) == 0)
-        return false;
-    wc.lpfnWndProc = DefWindowProcW;
-    wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-    wc.lpszClassName = PANEL_CLASS;
     return RegisterClassW(&wc) != 0;
 }
 
 HMENU CreateHostMenu()
 {
-    g_Host.hmenuInput = CreatePopupMenu();
-    for (size_t i = 0; i < g_Host.aMethods.size(); ++i)
-        AppendMenuW(g_Host.hmenuInput, MF_STRING, IDM_METHOD_FIRST + i,
-                    g_Host.aMethods[i].sName.c_str());
-    if (g_Host.aMethods.empty())
-        AppendMenuW(g_Host.hmenuInput, MF_STRING | MF_GRAYED, IDM_METHOD_FIRST,
-                    L"(no input method registered)");
-    AppendMenuW(g_Host.hmenuInput, MF_SEPARATOR, 0, nullptr);
-    AppendMenuW(g_Host.hmenuInput, MF_STRING | MF_GRAYED, IDM_OPTIONS, L"Options\x2026");
-    AppendMenuW(g_Host.hmenuInput, MF_SEPARATOR, 0, nullptr);
-    AppendMenuW(g_Host.hmenuInput, MF_STRING, IDM_EXIT, L"Exit");
     HMENU hmenuBar = CreateMenu();
-    AppendMenuW(hmenuBar, MF_POPUP, reinterpret_cast<UINT_PTR>(g_Host.hmenuInput), L"Input");
+    AppendMenuW(hmenuBar, MF_POPUP, reinterpret_cast<UINT_PTR>(CreateInputMenu()), L"Input");
     return hmenuBar;
 }
 
@@ -112,11 +78,66 @@ void ShowActiveMethod()
 
 } // namespace
 
+HWND CreateInputPanel(HWND hwndParent, int x, int y)
+{
+    HINSTANCE hInstance = GetModuleHandleW(nullptr);
+    WNDCLASSW wc = {};
+    if (!GetClassInfoW(hInstance, PANEL_CLASS, &wc))
+    {
+        wc.lpfnWndProc = DefWindowProcW;
+        wc.hInstance = hInstance;
+        wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+        wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
+        wc.lpszClassName = PANEL_CLASS;
+        if (RegisterClassW(&wc) == 0)
+            return nullptr;
+    }
+    return CreateWindowExW(0, PANEL_CLASS, L"", WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN, x, y,
+                           SCREEN_WIDTH, PANEL_HEIGHT, hwndParent, nullptr, hInstance, nullptr);
+}
+
+HMENU CreateInputMenu()
+{
+    g_Host.aMethods = FindInputMethods();
+    g_Host.hmenuInput = CreatePopupMenu();
+    for (size_t i = 0; i < g_Host.aMethods.size(); ++i)
+        AppendMenuW(g_Host.hmenuInput, MF_STRING, IDM_METHOD_FIRST + i,
+                    g_Host.aMethods[i].sName.c_str());
+    if (g_Host.aMethods.empty())
+        AppendMenuW(g_Host.hmenuInput, MF_STRING | MF_GRAYED, IDM_METHOD_FIRST,
+                    L"(no input method registered)");
+    AppendMenuW(g_Host.hmenuInput, MF_SEPARATOR, 0, nullptr);
+    AppendMenuW(g_Host.hmenuInput, MF_STRING | MF_GRAYED, IDM_OPTIONS, L"Options\x2026");
+    AppendMenuW(g_Host.hmenuInput, MF_SEPARATOR, 0, nullptr);
+    AppendMenuW(g_Host.hmenuInput, MF_STRING, IDM_EXIT, L"Exit");
+    return g_Host.hmenuInput;
+}
+
+void OnInputMenuCommand(UINT uId)
+{
+    if (uId == IDM_EXIT)
+    {
+        CloseHost();
+        return;
+    }
+    if (uId == IDM_OPTIONS)
+    {
+        OpenInputMethodOptions();
+        return;
+    }
+    int nIndex = static_cast<int>(uId - IDM_METHOD_FIRST);
+    if (nIndex >= 0 && nIndex < static_cast<int>(g_Host.aMethods.size()))
+    {
+        HRESULT hr = SelectInputMethod(nIndex);
+        if (FAILED(hr))
+            ReportSelectFailure(hr);
+    }
+}
+
 bool CreateHostWindow(bool bFixedPlace)
 {
-    if (!RegisterClasses())
+    if (!RegisterScreenClass())
         return false;
-    g_Host.aMethods = FindInputMethods();
     RECT rc = {0, 0, SCREEN_WIDTH, SCREEN_HEIGHT};
     AdjustWindowRectEx(&rc, MAIN_STYLE, TRUE, 0);
     int x = bFixedPlace ? 0 : CW_USEDEFAULT;
@@ -132,14 +153,13 @@ bool CreateHostWindow(bool bFixedPlace)
         0, L"EDIT", L"",
         WS_CHILD | WS_VISIBLE | WS_VSCROLL | ES_MULTILINE | ES_WANTRETURN | ES_AUTOVSCROLL, 0, 0,
         SCREEN_WIDTH, SCREEN_HEIGHT - PANEL_HEIGHT, g_Host.hwndMain, nullptr, hInstance, nullptr);
-    g_Host.hwndPanel = CreateWindowExW(0, PANEL_CLASS, L"", WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN,
-                                       0, SCREEN_HEIGHT - PANEL_HEIGHT, SCREEN_WIDTH, PANEL_HEIGHT,
-                                       g_Host.hwndMain, nullptr, hInstance, nullptr);
+    g_Host.hwndPanel = CreateInputPanel(g_Host.hwndMain, 0, SCREEN_HEIGHT - PANEL_HEIGHT);
     if (g_Host.hwndEdit == nullptr || g_Host.hwndPanel == nullptr)
         return false;
     SendMessageW(g_Host.hwndEdit, WM_SETFONT,
                  reinterpret_cast<WPARAM>(GetStockObject(DEFAULT_GUI_FONT)), FALSE);
-    g_Host.callback.SetTarget(g_Host.hwndEdit);
+    g_ScreenCallback.SetTarget(g_Host.hwndEdit);
+    g_Host.pCallback = &g_ScreenCallback;
     ShowWindow(g_Host.hwndMain, SW_SHOW);
     UpdateWindow(g_Host.hwndMain);
     SetFocus(g_Host.hwndEdit);
@@ -152,7 +172,7 @@ HRESULT SelectInputMethod(int nIndex)
     DeactivateInputMethod(&g_Host.pMethod);
     g_Host.nActiveMethod = -1;
     HRESULT hr = ActivateInputMethod(g_Host.aMethods[nIndex].clsid, g_Host.hwndPanel,
-                                     &g_Host.callback, &g_Host.pMethod);
+                                     g_Host.pCallback, &g_Host.pMethod);
     if (SUCCEEDED(hr))
         g_Host.nActiveMethod = nIndex;
     ShowActiveMethod();
@@ -164,9 +184,14 @@ HRESULT SelectInputMethod(int nIndex)
 
 void OpenInputMethodOptions()
 {
+    // The dialog takes the activation; the application that had it gets it back.
+    HWND hwndApplication = GetForegroundWindow();
     if (g_Host.pMethod != nullptr)
         g_Host.pMethod->UserOptionsDlg(g_Host.hwndMain);
-    SetFocus(g_Host.hwndEdit);
+    if (g_Host.hwndEdit != nullptr)
+        SetFocus(g_Host.hwndEdit);
+    else if (hwndApplication != nullptr && hwndApplication != g_Host.hwndMain)
+        SetForegroundWindow(hwndApplication);
 }
 
 void CloseHost()

@@ -1,8 +1,10 @@
 #pragma once
-// The simulated handheld screen: a top-level window whose 240 x 320 client area holds the
-// application (a multi-line edit control with the focus) and, docked at the bottom, the input
-// panel window with 240 x 80 of client area, in which the selected input method draws. Its menu
-// lists the input methods found, the input method's options and Exit.
+// The host's windows and the input method in them. The simulated handheld screen is a top-level
+// window whose 240 x 320 client area holds the application (a multi-line edit control with the
+// focus) and, docked at the bottom, the input panel window with 240 x 80 of client area, in which
+// the selected input method draws. Its menu lists the input methods found, the input method's
+// options and Exit. The floating panel (panel_window.h) holds the same input panel window and
+// menu; what follows serves both.
 
 #include "host/host_callback.h"
 #include "host/input_methods.h"
@@ -25,14 +27,14 @@ const int PAD_WINDOW_ID = 10;
 
 struct HostState
 {
-    HWND hwndMain;
-    HWND hwndEdit;
-    HWND hwndPanel;
+    HWND hwndMain;  // the simulated screen or the floating panel
+    HWND hwndEdit;  // the simulated application; null for the floating panel
+    HWND hwndPanel; // the input panel window, the input method's parent
     HMENU hmenuInput;
     std::vector<InputMethodEntry> aMethods;
-    int nActiveMethod;     // index into aMethods, or -1
-    IInputMethod* pMethod; // the selected input method, or null
-    HostCallback callback;
+    int nActiveMethod;       // index into aMethods, or -1
+    IInputMethod* pMethod;   // the selected input method, or null
+    HostCallback* pCallback; // what the input method sends through
 };
 
 extern HostState g_Host;
@@ -40,6 +42,15 @@ extern HostState g_Host;
 // Creates the screen with the input methods found listed in its menu, and shows it; with
 // bFixedPlace at the top left of the desktop, where pictures of it are whole.
 bool CreateHostWindow(bool bFixedPlace);
+
+// The input panel window, 240 x 80, at (x, y) of hwndParent's client area.
+HWND CreateInputPanel(HWND hwndParent, int x, int y);
+
+// Finds the input methods and builds the popup menu that lists them, with Options and Exit.
+HMENU CreateInputMenu();
+
+// A command of that menu.
+void OnInputMenuCommand(UINT uId);
 
 // Deselects the current input method and selects method nIndex into the panel. The callback's
 // registration has arrived when this returns.

@@ -64,6 +64,38 @@ std::vector<InputMethodEntry> FindInputMethods()
     return aMethods;
 }
 
+bool ClearInputMethodState(const CLSID& clsid)
+{
+    WCHAR szClsid[CLSID_TEXT_CHARS];
+    if (StringFromGUID2(clsid, szClsid, CLSID_TEXT_CHARS) == 0)
+        return false;
+    std::wstring sKey = std::wstring(L"CLSID\\") + szClsid;
+    HKEY hkey = nullptr;
+    if (RegOpenKeyExW(HKEY_CLASSES_ROOT, sKey.c_str(), 0, KEY_QUERY_VALUE | KEY_SET_VALUE, &hkey) !=
+        ERROR_SUCCESS)
+        return false;
+    // Named first, deleted after: deleting while enumerating would skip values.
+    std::vector<std::wstring> aNames;
+    WCHAR szName[NAME_CHARS];
+    for (DWORD dwIndex = 0;; ++dwIndex)
+    {
+        DWORD cchName = NAME_CHARS;
+        LONG lResult =
+            RegEnumValueW(hkey, dwIndex, szName, &cchName, nullptr, nullptr, nullptr, nullptr);
+        if (lResult == ERROR_MORE_DATA)
+            continue; // longer than any name an input method gives its settings
+        if (lResult != ERROR_SUCCESS)
+            break;
+        if (cchName != 0)
+            aNames.push_back(szName);
+    }
+    bool bCleared = true;
+    for (const std::wstring& sName : aNames)
+        bCleared = RegDeleteValueW(hkey, sName.c_str()) == ERROR_SUCCESS && bCleared;
+    RegCloseKey(hkey);
+    return bCleared;
+}
+
 HRESULT ActivateInputMethod(const CLSID& clsid, HWND hwndSip, IIMCallback* pCallback,
                             IInputMethod** ppMethod)
 {

@@ -20,6 +20,11 @@ struct InputMethodEntry
 // is "1", in the registry's order.
 std::vector<InputMethodEntry> FindInputMethods();
 
+// Deletes the named values of the class's key, where an input method keeps what it saves between
+// selections (the keypad: its pad state and options); the registration, the key's default value
+// and its subkeys, stays. False when the key cannot be opened or a value cannot be deleted.
+bool ClearInputMethodState(const CLSID& clsid);
+
 // Creates the input method and drives it into the panel hwndSip in the platform's order:
 // Select, GetInfo, ReceiveSipInfo, RegisterCallback, Showing. On failure nothing is left
 // selected or alive and *ppMethod is null.

@@ -4,6 +4,7 @@
 #include "host/console_output.h"
 #include "host/host_script.h"
 #include "host/host_window.h"
+#include "host/panel_window.h"
 #include "host/script_runner.h"
 #include "host/text_escape.h"
 
@@ -40,9 +41,31 @@ std::string MethodNames()
     return s.empty() ? "none" : s;
 }
 
+// Clears the saved state of the input method that the run will select; one that cannot be
+// found is left to the selection to report.
+bool ResetMethod(const std::string& sName)
+{
+    int nMethod = ChooseMethod(sName);
+    if (nMethod < 0)
+        return true;
+    if (ClearInputMethodState(g_Host.aMethods[nMethod].clsid))
+        return true;
+    const std::wstring& sMethod = g_Host.aMethods[nMethod].sName;
+    WriteError("vardeko-host: cannot clear the saved state of " +
+               ToUtf8(sMethod.c_str(), sMethod.size()) + "\n");
+    return false;
+}
+
 int Run(const HostScript& script)
 {
-    if (!CreateHostWindow(script.bScripted))
+    if (script.bReset)
+    {
+        g_Host.aMethods = FindInputMethods();
+        if (!ResetMethod(script.sMethod))
+            return EXIT_FAILURE_STATUS;
+    }
+    bool bCreated = script.bPanel ? CreatePanelWindow() : CreateHostWindow(script.bScripted);
+    if (!bCreated)
     {
         WriteError("vardeko-host: cannot create the host's windows\n");
         return EXIT_FAILURE_STATUS;

@@ -2,9 +2,46 @@
 
 #include <wincodec.h>
 
-Picture CapturePicture(HWND hwnd, bool bWholeWindow)
+namespace
+{
+
+// The nWidth x nHeight pixels at (x, y) of hdcSource.
+Picture CaptureArea(HDC hdcSource, int x, int y, int nWidth, int nHeight)
 {
     Picture picture;
+    if (nWidth <= 0 || nHeight <= 0)
+        return picture;
+    BITMAPINFO bmi = {};
+    bmi.bmiHeader.biSize = sizeof(bmi.bmiHeader);
+    bmi.bmiHeader.biWidth = nWidth;
+    bmi.bmiHeader.biHeight = -nHeight; // top-down
+    bmi.bmiHeader.biPlanes = 1;
+    bmi.bmiHeader.biBitCount = 32;
+    bmi.bmiHeader.biCompression = BI_RGB;
+    void* pvBits = nullptr;
+    HBITMAP hbm = CreateDIBSection(hdcSource, &bmi, DIB_RGB_COLORS, &pvBits, nullptr, 0);
+    if (hbm == nullptr)
+        return picture;
+    HDC hdcMem = CreateCompatibleDC(hdcSource);
+    HGDIOBJ hbmOld = SelectObject(hdcMem, hbm);
+    BitBlt(hdcMem, 0, 0, nWidth, nHeight, hdcSource, x, y, SRCCOPY);
+    GdiFlush();
+    const DWORD* pPixels = static_cast<const DWORD*>(pvBits);
+    picture.nWidth = nWidth;
+    picture.nHeight = nHeight;
+    picture.aPixels.assign(pPixels, pPixels + static_cast<size_t>(nWidth) * nHeight);
+    for (DWORD& dw : picture.aPixels)
+        dw &= 0xFFFFFF;
+    SelectObject(hdcMem, hbmOld);
+    DeleteDC(hdcMem);
+    DeleteObject(hbm);
+    return picture;
+}
+
+} // namespace
+
+Picture CapturePicture(HWND hwnd, bool bWholeWindow)
+{
     RECT rc;
     if (bWholeWindow)
     {
@@ -15,38 +52,18 @@ Picture CapturePicture(HWND hwnd, bool bWholeWindow)
     {
         GetClientRect(hwnd, &rc);
     }
-    picture.nWidth = rc.right;
-    picture.nHeight = rc.bottom;
-    if (picture.nWidth <= 0 || picture.nHeight <= 0)
-        return Picture();
-
-    BITMAPINFO bmi = {};
-    bmi.bmiHeader.biSize = sizeof(bmi.bmiHeader);
-    bmi.bmiHeader.biWidth = picture.nWidth;
-    bmi.bmiHeader.biHeight = -picture.nHeight; // top-down
-    bmi.bmiHeader.biPlanes = 1;
-    bmi.bmiHeader.biBitCount = 32;
-    bmi.bmiHeader.biCompression = BI_RGB;
-    void* pvBits = nullptr;
     HDC hdcWindow = bWholeWindow ? GetWindowDC(hwnd) : GetDC(hwnd);
-    HBITMAP hbm = CreateDIBSection(hdcWindow, &bmi, DIB_RGB_COLORS, &pvBits, nullptr, 0);
-    if (hbm != nullptr)
-    {
-        HDC hdcMem = CreateCompatibleDC(hdcWindow);
-        HGDIOBJ hbmOld = SelectObject(hdcMem, hbm);
-        BitBlt(hdcMem, 0, 0, picture.nWidth, picture.nHeight, hdcWindow, 0, 0, SRCCOPY);
-        GdiFlush();
-        const DWORD* pPixels = static_cast<const DWORD*>(pvBits);
-        picture.aPixels.assign(pPixels, pPixels + picture.nWidth * picture.nHeight);
-        for (DWORD& dw : picture.aPixels)
-            dw &= 0xFFFFFF;
-        SelectObject(hdcMem, hbmOld);
-        DeleteDC(hdcMem);
-        DeleteObject(hbm);
-    }
+    Picture picture = CaptureArea(hdcWindow, 0, 0, rc.right, rc.bottom);
     ReleaseDC(hwnd, hdcWindow);
-    if (picture.aPixels.empty())
-        return Picture();
+    return picture;
+}
+
+Picture CaptureScreenArea(const RECT& rc)
+{
+    HDC hdcScreen = GetDC(nullptr);
+    Picture picture =
+        CaptureArea(hdcScreen, rc.left, rc.top, rc.right - rc.left, rc.bottom - rc.top);
+    ReleaseDC(nullptr, hdcScreen);
     return picture;
 }
 

@@ -16,6 +16,9 @@ struct Picture
 // frame and caption.
 Picture CapturePicture(HWND hwnd, bool bWholeWindow);
 
+// What the screen shows in rc (screen coordinates), windows of every program included.
+Picture CaptureScreenArea(const RECT& rc);
+
 // Each pixel becomes nScale x nScale pixels (nearest neighbour: edges stay sharp).
 Picture EnlargePicture(const Picture& picture, int nScale);
 

@@ -2,6 +2,7 @@
 
 #include "host/console_output.h"
 #include "host/host_window.h"
+#include "host/panel_window.h"
 #include "host/picture.h"
 #include "host/text_escape.h"
 
@@ -23,12 +24,8 @@ struct OptionsShot
 
 OptionsShot g_OptionsShot;
 
-bool SavePicture(HWND hwnd, bool bWholeWindow, int nScale, const std::string& sFile)
+bool WritePicture(const Picture& picture, const std::string& sFile)
 {
-    RedrawWindow(hwnd, nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
-    Picture picture = CapturePicture(hwnd, bWholeWindow);
-    if (nScale > 1)
-        picture = EnlargePicture(picture, nScale);
     HRESULT hr = WritePng(picture, FromUtf8(sFile).c_str());
     if (SUCCEEDED(hr))
         return true;
@@ -36,6 +33,15 @@ bool SavePicture(HWND hwnd, bool bWholeWindow, int nScale, const std::string& sF
     snprintf(szError, sizeof(szError), "0x%08lX", static_cast<unsigned long>(hr));
     WriteError("vardeko-host: cannot write " + sFile + " (error " + szError + ")\n");
     return false;
+}
+
+bool SavePicture(HWND hwnd, bool bWholeWindow, int nScale, const std::string& sFile)
+{
+    RedrawWindow(hwnd, nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
+    Picture picture = CapturePicture(hwnd, bWholeWindow);
+    if (nScale > 1)
+        picture = EnlargePicture(picture, nScale);
+    return WritePicture(picture, sFile);
 }
 
 std::string WindowText(HWND hwnd)
@@ -50,7 +56,7 @@ std::string WindowText(HWND hwnd)
 // that a script can see what the user would read.
 void RecordDialog(HWND hwndDlg)
 {
-    g_Host.callback.AddTranscriptLine("dialog \"" + WindowText(hwndDlg) + "\"");
+    g_Host.pCallback->AddTranscriptLine("dialog \"" + WindowText(hwndDlg) + "\"");
     for (HWND hwnd = GetWindow(hwndDlg, GW_CHILD); hwnd != nullptr;
          hwnd = GetWindow(hwnd, GW_HWNDNEXT))
     {
@@ -65,7 +71,7 @@ void RecordDialog(HWND hwndDlg)
         if (lstrcmpW(szClass, L"button") == 0 && (lType == BS_CHECKBOX || lType == BS_AUTOCHECKBOX))
             sLine +=
                 SendMessageW(hwnd, BM_GETCHECK, 0, 0) == BST_CHECKED ? " checked" : " unchecked";
-        g_Host.callback.AddTranscriptLine(sLine);
+        g_Host.pCallback->AddTranscriptLine(sLine);
     }
 }
 
@@ -118,13 +124,25 @@ void Tap(int x, int y)
     PumpMessages();
 }
 
+// The simulated screen, or the floating panel with the application it types into.
+bool SaveShot(int nScale, const std::string& sFile)
+{
+    if (g_Host.hwndEdit != nullptr)
+        return SavePicture(g_Host.hwndMain, false, nScale, sFile);
+    RedrawWindow(g_Host.hwndMain, nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
+    Picture picture = CaptureScreenArea(PanelShotArea());
+    if (nScale > 1)
+        picture = EnlargePicture(picture, nScale);
+    return WritePicture(picture, sFile);
+}
+
 bool RunStep(const ScriptStep& step, int* pnScale)
 {
     switch (step.nKind)
     {
     case STEP_TAP: Tap(step.x, step.y); return true;
     case STEP_SCALE: *pnScale = step.nScale; return true;
-    case STEP_SHOT: return SavePicture(g_Host.hwndMain, false, *pnScale, step.sFile);
+    case STEP_SHOT: return SaveShot(*pnScale, step.sFile);
     case STEP_PAD_SHOT: return SavePicture(PadWindow(), false, *pnScale, step.sFile);
     case STEP_OPTIONS: SendMessageW(g_Host.hwndMain, WM_COMMAND, IDM_OPTIONS, 0); return true;
     case STEP_OPTIONS_SHOT: return ShootOptions(step, *pnScale);
@@ -149,9 +167,11 @@ int RunHostScript(const HostScript& script)
     if (script.bPrint)
     {
         std::string sOutput;
-        for (const std::string& sLine : g_Host.callback.Transcript())
+        for (const std::string& sLine : g_Host.pCallback->Transcript())
             sOutput += sLine + "\n";
-        sOutput += "text: \"" + WindowText(g_Host.hwndEdit) + "\"\n";
+        // The floating panel's application is not ours to read.
+        if (g_Host.hwndEdit != nullptr)
+            sOutput += "text: \"" + WindowText(g_Host.hwndEdit) + "\"\n";
         WriteOutput(sOutput);
     }
     return nStatus;

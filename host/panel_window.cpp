@@ -1,0 +1,236 @@
+#include "host/panel_window.h"
+
+#include "host/host_window.h"
+#include "host/send_input_callback.h"
+
+const WCHAR PANEL_PLACE_KEY[] = L"Software\\Vardeko\\Host";
+
+namespace
+{
+
+const WCHAR FLOATING_CLASS[] = L"VardekoHostFloatingPanel";
+const DWORD FLOATING_STYLE = WS_POPUP | WS_BORDER | WS_CLIPCHILDREN;
+const DWORD FLOATING_EX_STYLE = WS_EX_TOPMOST | WS_EX_TOOLWINDOW | WS_EX_NOACTIVATE;
+
+SendInputCallback g_PanelCallback;
+
+// A drag of the grip in progress: the cursor's offset from the window's top left corner.
+bool g_bDragging;
+POINT g_ptGrab;
+
+int GripHeight()
+{
+    return GetSystemMetrics(SM_CYSMCAPTION);
+}
+
+RECT GripRect()
+{
+    return {0, 0, SCREEN_WIDTH, GripHeight()};
+}
+
+RECT MenuButtonRect()
+{
+    int nSize = GripHeight();
+    return {SCREEN_WIDTH - nSize, 0, SCREEN_WIDTH, nSize};
+}
+
+bool ReadPlace(const WCHAR* pszValue, int* pn)
+{
+    DWORD dw = 0;
+    DWORD cb = sizeof(dw);
+    if (RegGetValueW(HKEY_CURRENT_USER, PANEL_PLACE_KEY, pszValue, RRF_RT_REG_DWORD, nullptr, &dw,
+                     &cb) != ERROR_SUCCESS)
+        return false;
+    *pn = static_cast<int>(dw);
+    return true;
+}
+
+void SavePlace()
+{
+    RECT rc;
+    GetWindowRect(g_Host.hwndMain, &rc);
+    HKEY hkey = nullptr;
+    if (RegCreateKeyExW(HKEY_CURRENT_USER, PANEL_PLACE_KEY, 0, nullptr, 0, KEY_SET_VALUE, nullptr,
+                        &hkey, nullptr) != ERROR_SUCCESS)
+        return;
+    DWORD dwLeft = static_cast<DWORD>(rc.left);
+    DWORD dwTop = static_cast<DWORD>(rc.top);
+    RegSetValueExW(hkey, L"PanelLeft", 0, REG_DWORD, reinterpret_cast<const BYTE*>(&dwLeft),
+                   sizeof(dwLeft));
+    RegSetValueExW(hkey, L"PanelTop", 0, REG_DWORD, reinterpret_cast<const BYTE*>(&dwTop),
+                   sizeof(dwTop));
+    RegCloseKey(hkey);
+}
+
+// The remembered place while it is still on a screen; a monitor may have gone since.
+bool RememberedPlace(int nWidth, int nHeight, POINT* ppt)
+{
+    int x, y;
+    if (!ReadPlace(L"PanelLeft", &x) || !ReadPlace(L"PanelTop", &y))
+        return false;
+    RECT rc = {x, y, x + nWidth, y + nHeight};
+    if (MonitorFromRect(&rc, MONITOR_DEFAULTTONULL) == nullptr)
+        return false;
+    *ppt = {x, y};
+    return true;
+}
+
+POINT DefaultPlace(int nWidth, int nHeight)
+{
+    RECT rcWork;
+    SystemParametersInfoW(SPI_GETWORKAREA, 0, &rcWork, 0);
+    HWND hwndApplication = GetForegroundWindow();
+    RECT rcApplication;
+    if (hwndApplication != nullptr && GetWindowRect(hwndApplication, &rcApplication) &&
+        rcApplication.right + nWidth <= rcWork.right && rcApplication.bottom <= rcWork.bottom &&
+        rcApplication.bottom - nHeight >= rcWork.top)
+        return {rcApplication.right, rcApplication.bottom - nHeight};
+    return {rcWork.right - nWidth, rcWork.bottom - nHeight};
+}
+
+void ShowPanelMenu(int x, int y)
+{
+    TrackPopupMenu(g_Host.hmenuInput, TPM_LEFTALIGN | TPM_TOPALIGN | TPM_RIGHTBUTTON, x, y, 0,
+                   g_Host.hwndMain, nullptr);
+}
+
+void OnLeftButtonDown(HWND hwnd, POINT pt)
+{
+    RECT rcButton = MenuButtonRect();
+    if (PtInRect(&rcButton, pt))
+    {
+        POINT ptMenu = {rcButton.left, rcButton.bottom};
+        ClientToScreen(hwnd, &ptMenu);
+        ShowPanelMenu(ptMenu.x, ptMenu.y);
+        return;
+    }
+    RECT rcGrip = GripRect();
+    if (!PtInRect(&rcGrip, pt))
+        return;
+    RECT rcWindow;
+    GetWindowRect(hwnd, &rcWindow);
+    ClientToScreen(hwnd, &pt);
+    g_ptGrab = {pt.x - rcWindow.left, pt.y - rcWindow.top};
+    g_bDragging = true;
+    SetCapture(hwnd);
+}
+
+void OnMouseMove(HWND hwnd)
+{
+    if (!g_bDragging)
+        return;
+    POINT pt;
+    GetCursorPos(&pt);
+    SetWindowPos(hwnd, nullptr, pt.x - g_ptGrab.x, pt.y - g_ptGrab.y, 0, 0,
+                 SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void PaintGrip(HWND hwnd)
+{
+    PAINTSTRUCT ps;
+    HDC hdc = BeginPaint(hwnd, &ps);
+    RECT rcGrip = GripRect();
+    rcGrip.right = MenuButtonRect().left;
+    DrawCaption(hwnd, hdc, &rcGrip, DC_SMALLCAP | DC_TEXT | DC_ACTIVE | DC_GRADIENT);
+    RECT rcButton = MenuButtonRect();
+    DrawFrameControl(hdc, &rcButton, DFC_SCROLL, DFCS_SCROLLDOWN);
+    EndPaint(hwnd, &ps);
+}
+
+LRESULT CALLBACK FloatingWndProc(HWND hwnd, UINT uMsg, WPARAM wParam, LPARAM lParam)
+{
+    switch (uMsg)
+    {
+    // WS_EX_NOACTIVATE alone does not keep every system from activating on a click.
+    case WM_MOUSEACTIVATE: return MA_NOACTIVATE;
+    case WM_PAINT: PaintGrip(hwnd); return 0;
+    case WM_LBUTTONDOWN:
+        OnLeftButtonDown(hwnd,
+                         {static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))});
+        return 0;
+    case WM_MOUSEMOVE: OnMouseMove(hwnd); return 0;
+    case WM_LBUTTONUP:
+        if (g_bDragging)
+            ReleaseCapture();
+        return 0;
+    case WM_CAPTURECHANGED:
+        if (g_bDragging)
+        {
+            g_bDragging = false;
+            SavePlace();
+        }
+        return 0;
+    case WM_CONTEXTMENU: {
+        POINT pt = {static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))};
+        if (lParam == -1)
+        {
+            RECT rcButton = MenuButtonRect();
+            pt = {rcButton.left, rcButton.bottom};
+            ClientToScreen(hwnd, &pt);
+        }
+        ShowPanelMenu(pt.x, pt.y);
+        return 0;
+    }
+    case WM_COMMAND: OnInputMenuCommand(LOWORD(wParam)); return 0;
+    case WM_CLOSE: CloseHost(); return 0;
+    case WM_DESTROY:
+        DestroyMenu(g_Host.hmenuInput);
+        g_Host.hmenuInput = nullptr;
+        PostQuitMessage(0);
+        return 0;
+    default: return DefWindowProcW(hwnd, uMsg, wParam, lParam);
+    }
+}
+
+} // namespace
+
+bool CreatePanelWindow()
+{
+    HINSTANCE hInstance = GetModuleHandleW(nullptr);
+    WNDCLASSW wc = {};
+    wc.lpfnWndProc = FloatingWndProc;
+    wc.hInstance = hInstance;
+    wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+    wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
+    wc.lpszClassName = FLOATING_CLASS;
+    if (RegisterClassW(&wc) == 0)
+        return false;
+    RECT rc = {0, 0, SCREEN_WIDTH, GripHeight() + PANEL_HEIGHT};
+    AdjustWindowRectEx(&rc, FLOATING_STYLE, FALSE, FLOATING_EX_STYLE);
+    int nWidth = rc.right - rc.left;
+    int nHeight = rc.bottom - rc.top;
+    POINT pt;
+    if (!RememberedPlace(nWidth, nHeight, &pt))
+        pt = DefaultPlace(nWidth, nHeight);
+    HMENU hmenu = CreateInputMenu();
+    // Created hidden: showing it at creation would activate it.
+    g_Host.hwndMain =
+        CreateWindowExW(FLOATING_EX_STYLE, FLOATING_CLASS, L"Vardeko", FLOATING_STYLE, pt.x, pt.y,
+                        nWidth, nHeight, nullptr, nullptr, hInstance, nullptr);
+    if (g_Host.hwndMain == nullptr)
+    {
+        DestroyMenu(hmenu);
+        g_Host.hmenuInput = nullptr;
+        return false;
+    }
+    g_Host.hwndPanel = CreateInputPanel(g_Host.hwndMain, 0, GripHeight());
+    if (g_Host.hwndPanel == nullptr)
+        return false;
+    g_Host.pCallback = &g_PanelCallback;
+    ShowWindow(g_Host.hwndMain, SW_SHOWNOACTIVATE);
+    UpdateWindow(g_Host.hwndMain);
+    PumpMessages();
+    return true;
+}
+
+RECT PanelShotArea()
+{
+    RECT rcArea;
+    GetWindowRect(g_Host.hwndMain, &rcArea);
+    HWND hwndApplication = GetForegroundWindow();
+    RECT rcApplication;
+    if (hwndApplication != nullptr && hwndApplication != g_Host.hwndMain &&
+        GetWindowRect(hwndApplication, &rcApplication))
+        UnionRect(&rcArea, &rcArea, &rcApplication);
+    return rcArea;
+}

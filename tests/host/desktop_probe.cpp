@@ -1,0 +1,251 @@
+// desktop-probe: what a test of the floating panel needs to see and do on the Wine desktop from
+// outside the panel: the foreground window, an application's edit text, real mouse clicks on the
+// panel's keys. Every wait is for a condition, with a deadline.
+//
+//   desktop-probe wait-foreground CLASS SECONDS   until a CLASS window is the foreground window
+//   desktop-probe watch-foreground CLASS          print "watching", then every change of the
+//                                                 foreground window until stop-watch; status 1
+//                                                 when anything but a CLASS window held it
+//   desktop-probe stop-watch
+//   desktop-probe wait-text CLASS TEXT SECONDS    until the CLASS window's edit control holds TEXT
+//   desktop-probe click-keys "KEY ..." SECONDS    mouse clicks on the floating panel's keys
+//   desktop-probe close-panel                     WM_CLOSE to the floating panel
+
+#include "host/host_window.h"
+#include "host/pad_key_names.h"
+#include "host/text_escape.h"
+
+#include <windows.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <cwchar>
+#include <sstream>
+#include <string>
+
+namespace
+{
+
+const WCHAR STOP_EVENT[] = L"VardekoDesktopProbeStopWatch";
+const WCHAR FLOATING_CLASS[] = L"VardekoHostFloatingPanel";
+const DWORD POLL_MS = 5;
+
+std::wstring ClassOf(HWND hwnd)
+{
+    WCHAR sz[128] = L"";
+    if (hwnd != nullptr)
+        GetClassNameW(hwnd, sz, 128);
+    return sz;
+}
+
+std::string Describe(HWND hwnd)
+{
+    if (hwnd == nullptr)
+        return "(none)";
+    std::wstring s = ClassOf(hwnd);
+    return ToUtf8(s.c_str(), s.size());
+}
+
+// Polls pfnDone every few milliseconds, pumping this thread's messages, until it holds or the
+// seconds run out.
+template <typename Done> bool WaitFor(double dSeconds, Done fnDone)
+{
+    ULONGLONG ullEnd = GetTickCount64() + static_cast<ULONGLONG>(dSeconds * 1000);
+    for (;;)
+    {
+        if (fnDone())
+            return true;
+        if (GetTickCount64() >= ullEnd)
+            return false;
+        MSG msg;
+        while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE))
+            DispatchMessageW(&msg);
+        Sleep(POLL_MS);
+    }
+}
+
+int WaitForeground(const std::wstring& sClass, double dSeconds)
+{
+    if (WaitFor(dSeconds, [&] { return ClassOf(GetForegroundWindow()) == sClass; }))
+        return 0;
+    printf("the foreground window is %s\n", Describe(GetForegroundWindow()).c_str());
+    return 1;
+}
+
+// Changes reported by the system and changes seen by polling, so that neither a missed event
+// nor a short change between two polls goes unseen.
+HWND g_hwndLast;
+bool g_bStrayed;
+std::wstring g_sWatchedClass;
+
+void NoteForeground(HWND hwnd)
+{
+    if (hwnd == g_hwndLast)
+        return;
+    g_hwndLast = hwnd;
+    printf("foreground: %s\n", Describe(hwnd).c_str());
+    fflush(stdout);
+    if (ClassOf(hwnd) != g_sWatchedClass)
+        g_bStrayed = true;
+}
+
+void CALLBACK OnForegroundEvent(HWINEVENTHOOK, DWORD, HWND hwnd, LONG, LONG, DWORD, DWORD)
+{
+    NoteForeground(hwnd);
+}
+
+int WatchForeground(const std::wstring& sClass)
+{
+    g_sWatchedClass = sClass;
+    HANDLE hStop = CreateEventW(nullptr, TRUE, FALSE, STOP_EVENT);
+    HWINEVENTHOOK hHook = SetWinEventHook(EVENT_SYSTEM_FOREGROUND, EVENT_SYSTEM_FOREGROUND, nullptr,
+                                          OnForegroundEvent, 0, 0, WINEVENT_OUTOFCONTEXT);
+    g_hwndLast = GetForegroundWindow();
+    printf("watching\nforeground: %s\n", Describe(g_hwndLast).c_str());
+    fflush(stdout);
+    g_bStrayed = ClassOf(g_hwndLast) != sClass;
+    for (;;)
+    {
+        DWORD dwWait = MsgWaitForMultipleObjects(1, &hStop, FALSE, POLL_MS, QS_ALLINPUT);
+        MSG msg;
+        while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE))
+            DispatchMessageW(&msg);
+        NoteForeground(GetForegroundWindow());
+        if (dwWait == WAIT_OBJECT_0)
+            break;
+    }
+    if (hHook != nullptr)
+        UnhookWinEvent(hHook);
+    CloseHandle(hStop);
+    return g_bStrayed ? 1 : 0;
+}
+
+int StopWatch()
+{
+    HANDLE hStop = OpenEventW(EVENT_MODIFY_STATE, FALSE, STOP_EVENT);
+    if (hStop == nullptr)
+    {
+        printf("no watch is running\n");
+        return 1;
+    }
+    SetEvent(hStop);
+    CloseHandle(hStop);
+    return 0;
+}
+
+std::wstring EditText(const std::wstring& sClass)
+{
+    HWND hwndEdit = FindWindowExW(FindWindowW(sClass.c_str(), nullptr), nullptr, L"Edit", nullptr);
+    if (hwndEdit == nullptr)
+        return L"(no edit control)";
+    WCHAR sz[1024] = L"";
+    SendMessageW(hwndEdit, WM_GETTEXT, 1024, reinterpret_cast<LPARAM>(sz));
+    return sz;
+}
+
+int WaitText(const std::wstring& sClass, const std::wstring& sText, double dSeconds)
+{
+    if (WaitFor(dSeconds, [&] { return EditText(sClass) == sText; }))
+        return 0;
+    std::wstring sActual = EditText(sClass);
+    printf("the edit control holds \"%s\"\n", EscapeText(sActual.c_str(), sActual.size()).c_str());
+    return 1;
+}
+
+HWND FloatingPanel()
+{
+    return FindWindowW(FLOATING_CLASS, nullptr);
+}
+
+// The input method's window inside the floating panel, once it is shown.
+HWND PadOfPanel()
+{
+    HWND hwndPanel = FloatingPanel();
+    if (hwndPanel == nullptr || !IsWindowVisible(hwndPanel))
+        return nullptr;
+    HWND hwndSip = FindWindowExW(hwndPanel, nullptr, nullptr, nullptr);
+    return hwndSip != nullptr ? GetDlgItem(hwndSip, PAD_WINDOW_ID) : nullptr;
+}
+
+INPUT MouseInput(POINT pt, DWORD dwFlags)
+{
+    INPUT input = {};
+    input.type = INPUT_MOUSE;
+    input.mi.dx = MulDiv(pt.x, 65535, GetSystemMetrics(SM_CXSCREEN) - 1);
+    input.mi.dy = MulDiv(pt.y, 65535, GetSystemMetrics(SM_CYSCREEN) - 1);
+    input.mi.dwFlags = dwFlags | MOUSEEVENTF_ABSOLUTE | MOUSEEVENTF_MOVE;
+    return input;
+}
+
+int ClickKeys(const std::string& sKeys, double dSeconds)
+{
+    HWND hwndPad = nullptr;
+    if (!WaitFor(dSeconds, [&] { return (hwndPad = PadOfPanel()) != nullptr; }))
+    {
+        printf("no floating panel with a pad appeared\n");
+        return 1;
+    }
+    std::istringstream keys(sKeys);
+    std::string sName;
+    while (keys >> sName)
+    {
+        PadKeyPlace place;
+        if (!FindPadKey(sName.c_str(), &place))
+        {
+            printf("unknown key '%s'\n", sName.c_str());
+            return 2;
+        }
+        TapPoint tap = KeyCentre(place);
+        POINT pt = {tap.x, tap.y};
+        ClientToScreen(hwndPad, &pt);
+        INPUT aInputs[] = {MouseInput(pt, 0), MouseInput(pt, MOUSEEVENTF_LEFTDOWN),
+                           MouseInput(pt, MOUSEEVENTF_LEFTUP)};
+        if (SendInput(3, aInputs, sizeof(INPUT)) != 3)
+        {
+            printf("SendInput refused the clicks on '%s'\n", sName.c_str());
+            return 1;
+        }
+    }
+    return 0;
+}
+
+int ClosePanel()
+{
+    HWND hwndPanel = FloatingPanel();
+    if (hwndPanel == nullptr)
+    {
+        printf("no floating panel\n");
+        return 1;
+    }
+    PostMessageW(hwndPanel, WM_CLOSE, 0, 0);
+    return 0;
+}
+
+int Usage()
+{
+    printf("usage: desktop-probe wait-foreground CLASS SECONDS | watch-foreground CLASS | "
+           "stop-watch | wait-text CLASS TEXT SECONDS | click-keys KEYS SECONDS | close-panel\n");
+    return 2;
+}
+
+} // namespace
+
+int wmain(int argc, wchar_t** argv)
+{
+    if (argc < 2)
+        return Usage();
+    std::wstring sCommand = argv[1];
+    if (sCommand == L"wait-foreground" && argc == 4)
+        return WaitForeground(argv[2], _wtof(argv[3]));
+    if (sCommand == L"watch-foreground" && argc == 3)
+        return WatchForeground(argv[2]);
+    if (sCommand == L"stop-watch" && argc == 2)
+        return StopWatch();
+    if (sCommand == L"wait-text" && argc == 5)
+        return WaitText(argv[2], argv[3], _wtof(argv[4]));
+    if (sCommand == L"click-keys" && argc == 4)
+        return ClickKeys(ToUtf8(argv[2], wcslen(argv[2])), _wtof(argv[3]));
+    if (sCommand == L"close-panel" && argc == 2)
+        return ClosePanel();
+    return Usage();
+}
