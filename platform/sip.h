@@ -3,8 +3,8 @@
 // interfaces between the input panel host and an input method, the records they pass, and the
 // few constants that go with them. Written from the platform's public documentation.
 
-#include <windows.h>
 #include <objbase.h>
+#include <windows.h>
 
 // A window style bit of Windows CE: an OK button in the caption. Desktop Windows reads the same
 // bit as a plain extended style with no meaning for dialogs.

@@ -1,9 +1,11 @@
 // The options dialog opened through UserOptionsDlg, driven from a timer inside its modal loop as
-// a user would: found while it runs, checked against its template, ticked, confirmed or cancelled.
+// a user would: found while it runs, checked against its template, ticked, confirmed or cancelled,
+// also with real mouse clicks on the caption's OK button that the desktop's platform layer adds.
 
 #include "base/module.h"
 #include "component/input_method.h"
 #include "pad/pad_state.h"
+#include "platform/caption_ok_button.h"
 #include "resources/resource.h"
 #include "settings/settings_store.h"
 #include "tests/keypad/test_host.h"
@@ -74,6 +76,8 @@ HWND CreateOwner(int x, int y, int nWidth, int nHeight)
 class OptionsDialogTest : public testing::Test
 {
   protected:
+    // As the host does, standing for the handheld's system.
+    static void SetUpTestSuite() { ASSERT_TRUE(InstallCaptionOkButtons()); }
     void SetUp() override { ClearSettingsStore(); }
 };
 
@@ -180,6 +184,185 @@ TEST_F(OptionsDialogTest, DialogIsCentredOverItsOwnerByTheTruncatingRule)
         SendMessageW(hwndDlg, WM_COMMAND, IDOK, 0);
     });
     EXPECT_EQ(0, StoredSetting(L"EquelToInput")); // OK with nothing changed still writes
+    DestroyWindow(hwndOwner);
+}
+
+namespace
+{
+
+// The caption's buttons found as the system finds them, by hit-testing the caption row.
+struct CaptionButtons
+{
+    RECT rcOk;    // window coordinates of the points that hit HT_CAPTION_OK
+    RECT rcClose; // and HTCLOSE
+};
+
+void Include(RECT* prc, int x, int y)
+{
+    if (IsRectEmpty(prc))
+    {
+        *prc = {x, y, x + 1, y + 1};
+        return;
+    }
+    RECT rcPoint = {x, y, x + 1, y + 1};
+    UnionRect(prc, prc, &rcPoint);
+}
+
+CaptionButtons FindCaptionButtons(HWND hwndDlg)
+{
+    CaptionButtons buttons = {};
+    RECT rcWindow;
+    GetWindowRect(hwndDlg, &rcWindow);
+    RECT rcClient;
+    GetClientRect(hwndDlg, &rcClient);
+    POINT ptClient = {0, 0};
+    ClientToScreen(hwndDlg, &ptClient);
+    for (int y = rcWindow.top; y < ptClient.y; ++y)
+    {
+        for (int x = rcWindow.left; x < rcWindow.right; ++x)
+        {
+            LRESULT lHit = SendMessageW(hwndDlg, WM_NCHITTEST, 0, MAKELPARAM(x, y));
+            if (lHit == HT_CAPTION_OK)
+                Include(&buttons.rcOk, x - rcWindow.left, y - rcWindow.top);
+            else if (lHit == HTCLOSE)
+                Include(&buttons.rcClose, x - rcWindow.left, y - rcWindow.top);
+        }
+    }
+    return buttons;
+}
+
+// The centre of a rectangle of hwndDlg's window coordinates, on the screen.
+POINT ScreenCentre(HWND hwndDlg, const RECT& rc)
+{
+    RECT rcWindow;
+    GetWindowRect(hwndDlg, &rcWindow);
+    return {rcWindow.left + (rc.left + rc.right) / 2, rcWindow.top + (rc.top + rc.bottom) / 2};
+}
+
+INPUT MouseAt(POINT pt, DWORD dwFlags)
+{
+    INPUT input = {};
+    input.type = INPUT_MOUSE;
+    input.mi.dx = MulDiv(pt.x, 65535, GetSystemMetrics(SM_CXSCREEN) - 1);
+    input.mi.dy = MulDiv(pt.y, 65535, GetSystemMetrics(SM_CYSCREEN) - 1);
+    input.mi.dwFlags = dwFlags | MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
+    return input;
+}
+
+// Real pointer input through the system's input queue: the button goes down at ptDown and comes
+// up at ptUp.
+void MouseClick(HWND hwndDlg, POINT ptDown, POINT ptUp)
+{
+    // Another program's window over the dialog would take the click.
+    EXPECT_EQ(hwndDlg, GetAncestor(WindowFromPoint(ptDown), GA_ROOT));
+    INPUT aInputs[] = {MouseAt(ptDown, 0), MouseAt(ptDown, MOUSEEVENTF_LEFTDOWN), MouseAt(ptUp, 0),
+                       MouseAt(ptUp, MOUSEEVENTF_LEFTUP)};
+    EXPECT_EQ(4u, SendInput(4, aInputs, sizeof(INPUT)));
+}
+
+// Counts the pixels of the window's rectangle rc that have the colour cr.
+int CountColour(HWND hwndDlg, const RECT& rc, COLORREF cr)
+{
+    HDC hdc = GetWindowDC(hwndDlg);
+    int nCount = 0;
+    for (int y = rc.top; y < rc.bottom; ++y)
+        for (int x = rc.left; x < rc.right; ++x)
+            nCount += GetPixel(hdc, x, y) == cr ? 1 : 0;
+    ReleaseDC(hwndDlg, hdc);
+    return nCount;
+}
+
+// The dialog over a window of its own away from the screen's top left corner, where other
+// tests' windows appear.
+HWND CreateClickOwner()
+{
+    return CreateOwner(GetSystemMetrics(SM_CXSCREEN) / 2, GetSystemMetrics(SM_CYSCREEN) / 3, 300,
+                       300);
+}
+
+} // namespace
+
+TEST_F(OptionsDialogTest, CaptionOkButtonIsDrawnBesideTheCloseBoxAndAClickSaves)
+{
+    StoreSetting(L"DirectOutEx", 1);
+    HWND hwndOwner = CreateClickOwner();
+    RunDialog(hwndOwner, [](HWND hwndDlg) {
+        CaptionButtons buttons = FindCaptionButtons(hwndDlg);
+        ASSERT_FALSE(IsRectEmpty(&buttons.rcOk)) << "no caption OK button";
+        ASSERT_FALSE(IsRectEmpty(&buttons.rcClose));
+        RECT rcDrawn = CaptionOkButtonRect(hwndDlg);
+        EXPECT_TRUE(EqualRect(&rcDrawn, &buttons.rcOk));
+        // Left of the close box, with the small gap the system leaves between caption buttons,
+        // centred on the same line within the caption row and at least as wide.
+        EXPECT_GT(buttons.rcClose.left, buttons.rcOk.right - 1);
+        EXPECT_LE(buttons.rcClose.left - buttons.rcOk.right, 4);
+        EXPECT_GE(buttons.rcOk.top, buttons.rcClose.top);
+        EXPECT_EQ(buttons.rcOk.top - buttons.rcClose.top,
+                  buttons.rcClose.bottom - buttons.rcOk.bottom);
+        EXPECT_GE(buttons.rcOk.right - buttons.rcOk.left,
+                  buttons.rcClose.right - buttons.rcClose.left);
+        // Drawn as a push button with its label: button face and button text, not caption.
+        RedrawWindow(hwndDlg, nullptr, nullptr, RDW_FRAME | RDW_INVALIDATE | RDW_UPDATENOW);
+        int nArea =
+            (buttons.rcOk.right - buttons.rcOk.left) * (buttons.rcOk.bottom - buttons.rcOk.top);
+        EXPECT_GT(CountColour(hwndDlg, buttons.rcOk, GetSysColor(COLOR_BTNFACE)), nArea / 4);
+        EXPECT_GT(CountColour(hwndDlg, buttons.rcOk, GetSysColor(COLOR_BTNTEXT)), 8);
+        Click(hwndDlg, IDC_EQUELTOINPUT);
+        POINT pt = ScreenCentre(hwndDlg, buttons.rcOk);
+        MouseClick(hwndDlg, pt, pt);
+    });
+    EXPECT_EQ(1, StoredSetting(L"EquelToInput"));
+    EXPECT_EQ(0, StoredSetting(L"InputToClear"));
+    EXPECT_EQ(1, StoredSetting(L"DirectOutEx"));
+    EXPECT_TRUE(g_PadState.bEquelToInput);
+    DestroyWindow(hwndOwner);
+}
+
+namespace
+{
+
+// Whether the dialog is still open once the input queued before the timer was set has been
+// handled: a timer's message comes only when no input and no posted message is waiting.
+HWND g_hwndStillOpen;
+
+void CALLBACK OnAfterInput(HWND, UINT, UINT_PTR idTimer, DWORD)
+{
+    KillTimer(nullptr, idTimer);
+    g_hwndFound = nullptr;
+    EnumThreadWindows(GetCurrentThreadId(), FindDialog, 0);
+    g_hwndStillOpen = g_hwndFound;
+    if (g_hwndFound != nullptr)
+        SendMessageW(g_hwndFound, WM_COMMAND, IDCANCEL, 0);
+}
+
+} // namespace
+
+TEST_F(OptionsDialogTest, ClickLeavingTheOkButtonBeforeReleaseAndTheCloseBoxCancel)
+{
+    StoreSetting(L"InputToClear", 1);
+    HWND hwndOwner = CreateClickOwner();
+    g_hwndStillOpen = nullptr;
+    RunDialog(hwndOwner, [](HWND hwndDlg) {
+        CaptionButtons buttons = FindCaptionButtons(hwndDlg);
+        Click(hwndDlg, IDC_INPUTTOCLEAR);
+        RECT rcClient;
+        GetClientRect(hwndDlg, &rcClient);
+        POINT ptAway = {rcClient.right / 2, rcClient.bottom - 2};
+        ClientToScreen(hwndDlg, &ptAway);
+        MouseClick(hwndDlg, ScreenCentre(hwndDlg, buttons.rcOk), ptAway);
+        SetTimer(nullptr, 0, 0, OnAfterInput);
+    });
+    EXPECT_NE(nullptr, g_hwndStillOpen) << "a press released off the button ended the dialog";
+    EXPECT_EQ(1, StoredSetting(L"InputToClear"));
+
+    RunDialog(hwndOwner, [](HWND hwndDlg) {
+        CaptionButtons buttons = FindCaptionButtons(hwndDlg);
+        Click(hwndDlg, IDC_INPUTTOCLEAR);
+        POINT pt = ScreenCentre(hwndDlg, buttons.rcClose);
+        MouseClick(hwndDlg, pt, pt);
+    });
+    EXPECT_EQ(1, StoredSetting(L"InputToClear"));
+    EXPECT_EQ(-1, StoredSetting(L"EquelToInput"));
     DestroyWindow(hwndOwner);
 }
 
