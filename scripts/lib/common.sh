@@ -18,6 +18,48 @@ VARDEKO_WINE32=/usr/lib/wine/wine
 export WINELOADER=$VARDEKO_WINE64
 vardeko_wine() { "$WINELOADER" "$@"; }
 
+# Runs a long step (the command after LABEL and PROGRESS) with its output in a log, and every few
+# seconds, at least every 10, prints LABEL, what the function PROGRESS makes of the log so far and
+# the time taken. On failure the log is shown and the status returned.
+vardeko_with_progress() {
+    local label=$1 progress=$2
+    shift 2
+    local log start=$SECONDS shown=$SECONDS last= now status
+    log=$(mktemp)
+    "$@" >"$log" 2>&1 &
+    local pid=$!
+    while kill -0 "$pid" 2>/dev/null; do
+        sleep 1
+        now=$("$progress" "$log")
+        if { [ "$now" != "$last" ] && [ $((SECONDS - shown)) -ge 3 ]; } ||
+            [ $((SECONDS - shown)) -ge 8 ]; then
+            printf '   %s: %s, %d s\n' "$label" "${now:-working}" $((SECONDS - start))
+            last=$now
+            shown=$SECONDS
+        fi
+    done
+    wait "$pid"
+    status=$?
+    [ $status -eq 0 ] || cat "$log"
+    rm -f "$log"
+    return $status
+}
+
+# Progress readers for vardeko_with_progress, each given the log; they never fail.
+vardeko_no_progress() { :; }
+vardeko_build_progress() { grep -o '^\[ *[0-9]*%\]' "$1" | tail -1 | tr -d '[] '; }
+vardeko_install_progress() {
+    local total fetched unpacked done
+    total=$(sed -n 's/^\([0-9]*\) upgraded, \([0-9]*\) newly installed.*/\2/p' "$1")
+    fetched=$(grep -c '^Get:' "$1")
+    unpacked=$(grep -c '^Unpacking ' "$1")
+    done=$(grep -c '^Setting up ' "$1")
+    if [ -n "$total" ]; then
+        echo "of $total packages $fetched fetched, $unpacked unpacked, $done set up"
+    fi
+}
+vardeko_prefix_progress() { echo "$(du -sm "$WINEPREFIX" 2>/dev/null | cut -f1) MB written"; }
+
 # Installs the Debian packages that are missing, with one apt-get update.
 vardeko_require_packages() {
     local missing=() pkg
@@ -26,17 +68,23 @@ vardeko_require_packages() {
             missing+=("$pkg")
     done
     [ ${#missing[@]} -eq 0 ] && return 0
-    vardeko_say "installing ${missing[*]}"
+    vardeko_say "installing ${missing[*]} and what they need"
     local sudo=
     [ "$(id -u)" -ne 0 ] && sudo=sudo
     if [[ " ${missing[*]}" == *:i386* ]] &&
         ! dpkg --print-foreign-architectures | grep -qx i386; then
         $sudo dpkg --add-architecture i386
     fi
-    $sudo apt-get update -qq
-    DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends \
-        "${missing[@]}" >/dev/null
+    vardeko_with_progress "package lists" vardeko_no_progress $sudo apt-get update -q || return 1
+    vardeko_with_progress "packages" vardeko_install_progress \
+        env DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -q --no-install-recommends \
+        "${missing[@]}"
 }
+
+# What running the keypad needs: a native compiler for the build-time tools, the cross compiler,
+# Wine and a display server; the tests add GoogleTest, Google Benchmark and the 32-bit build.
+VARDEKO_RUN_PACKAGES=(cmake make g++ g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64
+                      wine wine64 fonts-wine xvfb xauth)
 
 VARDEKO_NATIVE_PACKAGES=(cmake make g++ libgtest-dev libbenchmark-dev)
 VARDEKO_WINDOWS_PACKAGES=(g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 googletest
@@ -57,7 +105,8 @@ vardeko_reg() { vardeko_wine reg "$@" /reg:64; }
 
 # Configures (once) and builds the native programs and tests.
 vardeko_build_native() {
-    cmake -S "$VARDEKO_ROOT" -B "$VARDEKO_NATIVE_BUILD" -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@" >/dev/null
+    cmake -S "$VARDEKO_ROOT" -B "$VARDEKO_NATIVE_BUILD" -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+        -DVARDEKO_TESTS=ON "$@" >/dev/null
     cmake --build "$VARDEKO_NATIVE_BUILD" -j "$VARDEKO_JOBS"
 }
 
@@ -77,8 +126,29 @@ vardeko_build_cross() {
     shift 2
     cmake -S "$VARDEKO_ROOT" -B "$dir" \
         -DCMAKE_TOOLCHAIN_FILE="$VARDEKO_ROOT/cmake/$toolchain.cmake" \
-        -DCMAKE_BUILD_TYPE=Release "$@" >/dev/null
+        -DCMAKE_BUILD_TYPE=Release -DVARDEKO_TESTS=ON "$@" >/dev/null
     cmake --build "$dir" -j "$VARDEKO_JOBS"
+}
+
+# Build just what running the keypad needs: the native converter that the resources need, then
+# the 64-bit component and host. A build directory that scripts/test configured is used as it is
+# (its sanitizers make no difference to the converter); a new one gets neither tests nor
+# sanitizers.
+vardeko_build_native_tools() {
+    local tests=()
+    [ -f "$VARDEKO_NATIVE_BUILD/CMakeCache.txt" ] || tests=(-DVARDEKO_TESTS=OFF)
+    cmake -S "$VARDEKO_ROOT" -B "$VARDEKO_NATIVE_BUILD" -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+        "${tests[@]}" >/dev/null &&
+        cmake --build "$VARDEKO_NATIVE_BUILD" -j "$VARDEKO_JOBS" --target vardeko-bmp4
+}
+
+vardeko_build_windows_for_running() {
+    local tests=()
+    [ -f "$VARDEKO_WINDOWS_BUILD/CMakeCache.txt" ] || tests=(-DVARDEKO_TESTS=OFF)
+    cmake -S "$VARDEKO_ROOT" -B "$VARDEKO_WINDOWS_BUILD" \
+        -DCMAKE_TOOLCHAIN_FILE="$VARDEKO_ROOT/cmake/mingw-w64-x86_64.cmake" \
+        -DCMAKE_BUILD_TYPE=Release "${tests[@]}" >/dev/null &&
+        cmake --build "$VARDEKO_WINDOWS_BUILD" -j "$VARDEKO_JOBS" --target vardeko vardeko-host
 }
 
 # Runs one of the build functions with its arguments, showing the compiler's output only when
@@ -107,6 +177,18 @@ vardeko_start_display() {
         done
     done
     echo "could not start Xvfb" >&2
+    return 1
+}
+
+# Waits up to $2 seconds until a window of the Windows program $1 is shown on the X display.
+vardeko_wait_window() {
+    local i id
+    for i in $(seq 1 $(($2 * 5))); do
+        for id in $(xwininfo -root -tree 2>/dev/null | sed -n "s/^ *\(0x[0-9a-f]*\) .*(\"$1\" .*/\1/p"); do
+            xwininfo -id "$id" 2>/dev/null | grep -q 'IsViewable' && return 0
+        done
+        sleep 0.2
+    done
     return 1
 }
 
@@ -152,12 +234,16 @@ vardeko_prefix_starts() {
 vardeko_create_prefix() {
     vardeko_say "creating the Wine prefix $WINEPREFIX"
     mkdir -p "$WINEPREFIX"
-    vardeko_wine wineboot -i >/dev/null 2>&1
-    wineserver -w
+    vardeko_with_progress "Wine prefix" vardeko_prefix_progress vardeko_boot_prefix
     # A crashing test must fail, not wait for someone to close Wine's crash dialog.
     vardeko_wine reg add 'HKCU\Software\Wine\WineDbg' /v ShowCrashDialog /t REG_DWORD /d 0 /f >/dev/null 2>&1
     # Xvfb runs no window manager, which Wine would wait for at every hidden window.
     vardeko_wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1
+    wineserver -w
+}
+
+vardeko_boot_prefix() {
+    vardeko_wine wineboot -i
     wineserver -w
 }
 
