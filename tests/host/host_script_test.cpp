@@ -81,6 +81,17 @@ TEST(HostScriptTest, SwitchesOfTheWholeRun)
     EXPECT_EQ(-32768, script.aSteps[0].x);
     EXPECT_EQ(32767, script.aSteps[0].y);
 
+    // The floating panel and the reset change where and from what a run starts, not whether it
+    // is a script.
+    script = Parse({"--panel", "--reset"});
+    EXPECT_TRUE(script.bPanel);
+    EXPECT_TRUE(script.bReset);
+    EXPECT_FALSE(script.bScripted);
+    script = Parse({"--keys", "1", "--panel"});
+    EXPECT_TRUE(script.bPanel);
+    EXPECT_FALSE(script.bReset);
+    EXPECT_TRUE(script.bScripted);
+
     script = Parse({"--keys", "1", "--help", "--bogus"});
     EXPECT_TRUE(script.bHelp);
     EXPECT_TRUE(script.aSteps.empty());
@@ -90,6 +101,7 @@ TEST(HostScriptTest, BadArgumentsAreRefusedWithAMessage)
 {
     EXPECT_EQ("unknown option '--key'", Refusal({"--key", "1"}));
     EXPECT_EQ("unexpected argument '1'", Refusal({"1"}));
+    EXPECT_EQ("unexpected argument 'x'", Refusal({"--panel", "x"}));
     EXPECT_EQ("--keys needs a value", Refusal({"--keys"}));
     EXPECT_EQ("--shot needs a value", Refusal({"--print", "--shot", ""}));
     EXPECT_EQ("--keys needs at least one key name", Refusal({"--keys", "  "}));

@@ -107,6 +107,15 @@ text: "100"' "the programmer pad in hex, restored"
 [ "$(stored PadType)" = 1 ] || fail "PadType was not saved as 1"
 [ "$(stored Radix)" = 1 ] || fail "Radix was not saved as 1"
 
+# --reset clears the saved pad state and options before the run, keeping the registration.
+store EquelToInput 1
+run 0 --reset --keys "2 + 3 = Input" --print
+expect_output 'SendString "5" 1
+text: "5"' "a run after --reset"
+[ "$(stored PadType)" = 0 ] || fail "PadType after --reset: $(stored PadType)"
+[ "$(stored Radix)" = 0 ] || fail "Radix after --reset: $(stored Radix)"
+[ -z "$(stored EquelToInput)" ] || fail "--reset left EquelToInput"
+
 # The options dialog through the menu's command: the template's texts, the stored options, and
 # cancel changes nothing.
 fresh

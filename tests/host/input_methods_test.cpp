@@ -166,6 +166,37 @@ TEST_F(InputMethodsTest, OnlyClassesMarkedWithOneAreFoundByTheirNames)
     EXPECT_EQ(nullptr, Find(FindInputMethods(), CLSID_Fake));
 }
 
+namespace
+{
+
+bool HasValue(const WCHAR* pszKey, const WCHAR* pszValue)
+{
+    return RegGetValueW(HKEY_CLASSES_ROOT, pszKey, pszValue, RRF_RT_ANY, nullptr, nullptr,
+                        nullptr) == ERROR_SUCCESS;
+}
+
+} // namespace
+
+TEST_F(InputMethodsTest, ClearingTheSavedStateKeepsTheRegistration)
+{
+    SetDefaultText(FAKE_KEY, L"Fake pad");
+    SetDefaultText(std::wstring(FAKE_KEY) + L"\\IsSIPInputMethod", L"1");
+    DWORD dwOne = 1;
+    for (const WCHAR* pszValue : {L"PadType", L"Radix", L"EquelToInput"})
+        RegSetKeyValueW(HKEY_CLASSES_ROOT, FAKE_KEY, pszValue, REG_DWORD, &dwOne, sizeof(dwOne));
+    RegSetKeyValueW(HKEY_CLASSES_ROOT, FAKE_KEY, L"Text", REG_SZ, L"x", 2 * sizeof(WCHAR));
+
+    EXPECT_TRUE(ClearInputMethodState(CLSID_Fake));
+    for (const WCHAR* pszValue : {L"PadType", L"Radix", L"EquelToInput", L"Text"})
+        EXPECT_FALSE(HasValue(FAKE_KEY, pszValue)) << pszValue;
+    const InputMethodEntry* pEntry = Find(FindInputMethods(), CLSID_Fake);
+    ASSERT_NE(nullptr, pEntry) << "the registration went with the state";
+    EXPECT_EQ(L"Fake pad", pEntry->sName);
+
+    EXPECT_TRUE(ClearInputMethodState(CLSID_Fake));       // nothing left to clear
+    EXPECT_FALSE(ClearInputMethodState(CLSID_NotMarked)); // no key at all
+}
+
 TEST_F(InputMethodsTest, TheHostDrivesTheMethodInThePlatformsOrder)
 {
     IInputMethod* pMethod = nullptr;
