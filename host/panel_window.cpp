@@ -131,7 +131,8 @@ void PaintGrip(HWND hwnd)
     HDC hdc = BeginPaint(hwnd, &ps);
     RECT rcGrip = GripRect();
     rcGrip.right = MenuButtonRect().left;
-    DrawCaption(hwnd, hdc, &rcGrip, DC_SMALLCAP | DC_TEXT | DC_ACTIVE | DC_GRADIENT);
+    // Drawn inactive, as the panel always is: the active caption is the application's.
+    DrawCaption(hwnd, hdc, &rcGrip, DC_SMALLCAP | DC_TEXT | DC_GRADIENT);
     RECT rcButton = MenuButtonRect();
     DrawFrameControl(hdc, &rcButton, DFC_SCROLL, DFCS_SCROLLDOWN);
     EndPaint(hwnd, &ps);
