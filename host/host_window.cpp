@@ -35,17 +35,6 @@ LRESULT CALLBACK MainWndProc(HWND hwnd, UINT uMsg, WPARAM wParam, LPARAM lParam)
     }
 }
 
-bool RegisterScreenClass()
-{
-    WNDCLASSW wc = {};
-    wc.lpfnWndProc = MainWndProc;
-    wc.hInstance = GetModuleHandleW(nullptr);
-    wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-    wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1);
-    wc.lpszClassName = MAIN_CLASS;
-    return RegisterClassW(&wc) != 0;
-}
-
 HMENU CreateHostMenu()
 {
     HMENU hmenuBar = CreateMenu();
@@ -78,22 +67,26 @@ void ShowActiveMethod()
 
 } // namespace
 
+bool RegisterHostClass(const WCHAR* pszName, WNDPROC pfnProc, int nColour)
+{
+    WNDCLASSW wc = {};
+    wc.hInstance = GetModuleHandleW(nullptr);
+    if (GetClassInfoW(wc.hInstance, pszName, &wc))
+        return true;
+    wc.lpfnWndProc = pfnProc;
+    wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+    wc.hbrBackground = reinterpret_cast<HBRUSH>(static_cast<INT_PTR>(nColour + 1));
+    wc.lpszClassName = pszName;
+    return RegisterClassW(&wc) != 0;
+}
+
 HWND CreateInputPanel(HWND hwndParent, int x, int y)
 {
-    HINSTANCE hInstance = GetModuleHandleW(nullptr);
-    WNDCLASSW wc = {};
-    if (!GetClassInfoW(hInstance, PANEL_CLASS, &wc))
-    {
-        wc.lpfnWndProc = DefWindowProcW;
-        wc.hInstance = hInstance;
-        wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-        wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-        wc.lpszClassName = PANEL_CLASS;
-        if (RegisterClassW(&wc) == 0)
-            return nullptr;
-    }
+    if (!RegisterHostClass(PANEL_CLASS, DefWindowProcW, COLOR_BTNFACE))
+        return nullptr;
     return CreateWindowExW(0, PANEL_CLASS, L"", WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN, x, y,
-                           SCREEN_WIDTH, PANEL_HEIGHT, hwndParent, nullptr, hInstance, nullptr);
+                           SCREEN_WIDTH, PANEL_HEIGHT, hwndParent, nullptr,
+                           GetModuleHandleW(nullptr), nullptr);
 }
 
 HMENU CreateInputMenu()
@@ -136,7 +129,7 @@ void OnInputMenuCommand(UINT uId)
 
 bool CreateHostWindow(bool bFixedPlace)
 {
-    if (!RegisterScreenClass())
+    if (!RegisterHostClass(MAIN_CLASS, MainWndProc, COLOR_WINDOW))
         return false;
     RECT rc = {0, 0, SCREEN_WIDTH, SCREEN_HEIGHT};
     AdjustWindowRectEx(&rc, MAIN_STYLE, TRUE, 0);

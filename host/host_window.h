@@ -43,6 +43,10 @@ extern HostState g_Host;
 // bFixedPlace at the top left of the desktop, where pictures of it are whole.
 bool CreateHostWindow(bool bFixedPlace);
 
+// Registers a window class of the host's, with the arrow cursor and the background colour
+// nColour; true also when it is registered already.
+bool RegisterHostClass(const WCHAR* pszName, WNDPROC pfnProc, int nColour);
+
 // The input panel window, 240 x 80, at (x, y) of hwndParent's client area.
 HWND CreateInputPanel(HWND hwndParent, int x, int y);
 

@@ -187,14 +187,7 @@ LRESULT CALLBACK FloatingWndProc(HWND hwnd, UINT uMsg, WPARAM wParam, LPARAM lPa
 
 bool CreatePanelWindow()
 {
-    HINSTANCE hInstance = GetModuleHandleW(nullptr);
-    WNDCLASSW wc = {};
-    wc.lpfnWndProc = FloatingWndProc;
-    wc.hInstance = hInstance;
-    wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-    wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-    wc.lpszClassName = FLOATING_CLASS;
-    if (RegisterClassW(&wc) == 0)
+    if (!RegisterHostClass(FLOATING_CLASS, FloatingWndProc, COLOR_BTNFACE))
         return false;
     RECT rc = {0, 0, SCREEN_WIDTH, GripHeight() + PANEL_HEIGHT};
     AdjustWindowRectEx(&rc, FLOATING_STYLE, FALSE, FLOATING_EX_STYLE);
@@ -207,7 +200,7 @@ bool CreatePanelWindow()
     // Created hidden: showing it at creation would activate it.
     g_Host.hwndMain =
         CreateWindowExW(FLOATING_EX_STYLE, FLOATING_CLASS, L"Vardeko", FLOATING_STYLE, pt.x, pt.y,
-                        nWidth, nHeight, nullptr, nullptr, hInstance, nullptr);
+                        nWidth, nHeight, nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
     if (g_Host.hwndMain == nullptr)
     {
         DestroyMenu(hmenu);

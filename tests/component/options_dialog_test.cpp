@@ -9,6 +9,7 @@
 #include "resources/resource.h"
 #include "settings/settings_store.h"
 #include "tests/keypad/test_host.h"
+#include "tests/support/pointer_input.h"
 
 namespace
 {
@@ -239,24 +240,14 @@ POINT ScreenCentre(HWND hwndDlg, const RECT& rc)
     return {rcWindow.left + (rc.left + rc.right) / 2, rcWindow.top + (rc.top + rc.bottom) / 2};
 }
 
-INPUT MouseAt(POINT pt, DWORD dwFlags)
-{
-    INPUT input = {};
-    input.type = INPUT_MOUSE;
-    input.mi.dx = MulDiv(pt.x, 65535, GetSystemMetrics(SM_CXSCREEN) - 1);
-    input.mi.dy = MulDiv(pt.y, 65535, GetSystemMetrics(SM_CYSCREEN) - 1);
-    input.mi.dwFlags = dwFlags | MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
-    return input;
-}
-
 // Real pointer input through the system's input queue: the button goes down at ptDown and comes
 // up at ptUp.
 void MouseClick(HWND hwndDlg, POINT ptDown, POINT ptUp)
 {
     // Another program's window over the dialog would take the click.
     EXPECT_EQ(hwndDlg, GetAncestor(WindowFromPoint(ptDown), GA_ROOT));
-    INPUT aInputs[] = {MouseAt(ptDown, 0), MouseAt(ptDown, MOUSEEVENTF_LEFTDOWN), MouseAt(ptUp, 0),
-                       MouseAt(ptUp, MOUSEEVENTF_LEFTUP)};
+    INPUT aInputs[] = {MouseInputAt(ptDown, 0), MouseInputAt(ptDown, MOUSEEVENTF_LEFTDOWN),
+                       MouseInputAt(ptUp, 0), MouseInputAt(ptUp, MOUSEEVENTF_LEFTUP)};
     EXPECT_EQ(4u, SendInput(4, aInputs, sizeof(INPUT)));
 }
 

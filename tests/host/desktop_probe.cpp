@@ -10,10 +10,13 @@
 //   desktop-probe wait-text CLASS TEXT SECONDS    until the CLASS window's edit control holds TEXT
 //   desktop-probe click-keys "KEY ..." SECONDS    mouse clicks on the floating panel's keys
 //   desktop-probe close-panel                     WM_CLOSE to the floating panel
+//   desktop-probe menu-exit SECONDS               the right mouse button on the panel's grip,
+//                                                 then a click on the menu's last item, Exit
 
 #include "host/host_window.h"
 #include "host/pad_key_names.h"
 #include "host/text_escape.h"
+#include "tests/support/pointer_input.h"
 
 #include <windows.h>
 
@@ -167,14 +170,10 @@ HWND PadOfPanel()
     return hwndSip != nullptr ? GetDlgItem(hwndSip, PAD_WINDOW_ID) : nullptr;
 }
 
-INPUT MouseInput(POINT pt, DWORD dwFlags)
+bool Click(POINT pt, DWORD dwDown, DWORD dwUp)
 {
-    INPUT input = {};
-    input.type = INPUT_MOUSE;
-    input.mi.dx = MulDiv(pt.x, 65535, GetSystemMetrics(SM_CXSCREEN) - 1);
-    input.mi.dy = MulDiv(pt.y, 65535, GetSystemMetrics(SM_CYSCREEN) - 1);
-    input.mi.dwFlags = dwFlags | MOUSEEVENTF_ABSOLUTE | MOUSEEVENTF_MOVE;
-    return input;
+    INPUT aInputs[] = {MouseInputAt(pt, 0), MouseInputAt(pt, dwDown), MouseInputAt(pt, dwUp)};
+    return SendInput(3, aInputs, sizeof(INPUT)) == 3;
 }
 
 int ClickKeys(const std::string& sKeys, double dSeconds)
@@ -198,15 +197,53 @@ int ClickKeys(const std::string& sKeys, double dSeconds)
         TapPoint tap = KeyCentre(place);
         POINT pt = {tap.x, tap.y};
         ClientToScreen(hwndPad, &pt);
-        INPUT aInputs[] = {MouseInput(pt, 0), MouseInput(pt, MOUSEEVENTF_LEFTDOWN),
-                           MouseInput(pt, MOUSEEVENTF_LEFTUP)};
-        if (SendInput(3, aInputs, sizeof(INPUT)) != 3)
+        if (!Click(pt, MOUSEEVENTF_LEFTDOWN, MOUSEEVENTF_LEFTUP))
         {
             printf("SendInput refused the clicks on '%s'\n", sName.c_str());
             return 1;
         }
     }
     return 0;
+}
+
+BOOL CALLBACK FindMenuWindow(HWND hwnd, LPARAM lParam)
+{
+    if (ClassOf(hwnd) == L"#32768" && IsWindowVisible(hwnd))
+    {
+        *reinterpret_cast<HWND*>(lParam) = hwnd;
+        return FALSE;
+    }
+    return TRUE;
+}
+
+// Menus belong to the process that shows them, so the item is found by its place: the last item
+// ends a few pixels above the menu window's bottom edge.
+int MenuExit(double dSeconds)
+{
+    if (!WaitFor(dSeconds, [] { return PadOfPanel() != nullptr; }))
+    {
+        printf("no floating panel with a pad appeared\n");
+        return 1;
+    }
+    RECT rcPanel;
+    GetWindowRect(FloatingPanel(), &rcPanel);
+    POINT ptGrip = {(rcPanel.left + rcPanel.right) / 2, rcPanel.top + 4};
+    if (!Click(ptGrip, MOUSEEVENTF_RIGHTDOWN, MOUSEEVENTF_RIGHTUP))
+        return 1;
+    HWND hwndMenu = nullptr;
+    if (!WaitFor(dSeconds, [&] {
+            hwndMenu = nullptr;
+            EnumWindows(FindMenuWindow, reinterpret_cast<LPARAM>(&hwndMenu));
+            return hwndMenu != nullptr;
+        }))
+    {
+        printf("no menu appeared\n");
+        return 1;
+    }
+    RECT rcMenu;
+    GetWindowRect(hwndMenu, &rcMenu);
+    POINT ptExit = {(rcMenu.left + rcMenu.right) / 2, rcMenu.bottom - 6};
+    return Click(ptExit, MOUSEEVENTF_LEFTDOWN, MOUSEEVENTF_LEFTUP) ? 0 : 1;
 }
 
 int ClosePanel()
@@ -224,7 +261,8 @@ int ClosePanel()
 int Usage()
 {
     printf("usage: desktop-probe wait-foreground CLASS SECONDS | watch-foreground CLASS | "
-           "stop-watch | wait-text CLASS TEXT SECONDS | click-keys KEYS SECONDS | close-panel\n");
+           "stop-watch | wait-text CLASS TEXT SECONDS | click-keys KEYS SECONDS | close-panel | "
+           "menu-exit SECONDS\n");
     return 2;
 }
 
@@ -247,5 +285,7 @@ int wmain(int argc, wchar_t** argv)
         return ClickKeys(ToUtf8(argv[2], wcslen(argv[2])), _wtof(argv[3]));
     if (sCommand == L"close-panel" && argc == 2)
         return ClosePanel();
+    if (sCommand == L"menu-exit" && argc == 3)
+        return MenuExit(_wtof(argv[2]));
     return Usage();
 }

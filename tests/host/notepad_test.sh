@@ -51,22 +51,36 @@ SendString "5" 1
 SendCharEvents 8 0x80 1 0 8' ] || fail "transcript of the second run: $(cat "$work/transcript")"
 probe wait-text Notepad 154 $wait_seconds || fail "after the scripted runs"
 
+# Sets result to the exit status of the panel started in the background, once it has ended.
+wait_panel() {
+    local i
+    result="still running"
+    for i in $(seq 1 $((wait_seconds * 10))); do
+        if ! kill -0 "$panel_pid" 2>/dev/null; then
+            wait "$panel_pid"
+            result=$?
+            return
+        fi
+        sleep 0.1
+    done
+}
+
 # The panel left open, clicked with the mouse, then closed as a window is.
 panel &
 panel_pid=$!
 probe click-keys "7 + 8 = Input" $wait_seconds || fail "clicking the panel's keys"
 probe wait-text Notepad 15415 $wait_seconds || fail "after the clicks"
 probe close-panel || fail "closing the panel"
-panel_status=timeout
-for _ in $(seq 1 $((wait_seconds * 10))); do
-    if ! kill -0 "$panel_pid" 2>/dev/null; then
-        wait "$panel_pid"
-        panel_status=$?
-        break
-    fi
-    sleep 0.1
-done
-[ "$panel_status" = 0 ] || fail "the panel ended with $panel_status after WM_CLOSE"
+wait_panel
+[ "$result" = 0 ] || fail "the panel ended with $result after WM_CLOSE"
+
+# Its menu, on the right mouse button, ends it with Exit; nothing reaches notepad.
+panel &
+panel_pid=$!
+probe menu-exit $wait_seconds || fail "choosing Exit from the panel's menu"
+wait_panel
+[ "$result" = 0 ] || fail "the panel ended with $result after Exit"
+probe wait-text Notepad 15415 1 || fail "after Exit"
 
 probe stop-watch >/dev/null
 wait "$watch_pid"
