@@ -18,6 +18,12 @@ SendInputCallback g_PanelCallback;
 bool g_bDragging;
 POINT g_ptGrab;
 
+// While the grip is dragged the panel also follows the pointer on a timer: the system may give
+// the pointer's moves to the windows under it rather than to the captured panel when the panel is
+// not the active window (Wine does).
+const UINT_PTR DRAG_TIMER = 1;
+const UINT DRAG_TIMER_MS = 15;
+
 int GripHeight()
 {
     return GetSystemMetrics(SM_CYSMCAPTION);
@@ -113,9 +119,10 @@ void OnLeftButtonDown(HWND hwnd, POINT pt)
     g_ptGrab = {pt.x - rcWindow.left, pt.y - rcWindow.top};
     g_bDragging = true;
     SetCapture(hwnd);
+    SetTimer(hwnd, DRAG_TIMER, DRAG_TIMER_MS, nullptr);
 }
 
-void OnMouseMove(HWND hwnd)
+void FollowPointer(HWND hwnd)
 {
     if (!g_bDragging)
         return;
@@ -123,6 +130,25 @@ void OnMouseMove(HWND hwnd)
     GetCursorPos(&pt);
     SetWindowPos(hwnd, nullptr, pt.x - g_ptGrab.x, pt.y - g_ptGrab.y, 0, 0,
                  SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void EndDrag(HWND hwnd)
+{
+    if (!g_bDragging)
+        return;
+    FollowPointer(hwnd);
+    g_bDragging = false;
+    KillTimer(hwnd, DRAG_TIMER);
+    if (GetCapture() == hwnd)
+        ReleaseCapture();
+    SavePlace();
+}
+
+void OnDragTimer(HWND hwnd)
+{
+    FollowPointer(hwnd);
+    if ((GetAsyncKeyState(VK_LBUTTON) & 0x8000) == 0)
+        EndDrag(hwnd);
 }
 
 void PaintGrip(HWND hwnd)
@@ -149,18 +175,14 @@ LRESULT CALLBACK FloatingWndProc(HWND hwnd, UINT uMsg, WPARAM wParam, LPARAM lPa
         OnLeftButtonDown(hwnd,
                          {static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))});
         return 0;
-    case WM_MOUSEMOVE: OnMouseMove(hwnd); return 0;
-    case WM_LBUTTONUP:
-        if (g_bDragging)
-            ReleaseCapture();
+    case WM_MOUSEMOVE: FollowPointer(hwnd); return 0;
+    case WM_TIMER:
+        if (wParam == DRAG_TIMER)
+            OnDragTimer(hwnd);
         return 0;
-    case WM_CAPTURECHANGED:
-        if (g_bDragging)
-        {
-            g_bDragging = false;
-            SavePlace();
-        }
-        return 0;
+    // The drag ends with the button, not with the capture, which a panel that is not the active
+    // window cannot count on keeping (under Wine it does not).
+    case WM_LBUTTONUP: EndDrag(hwnd); return 0;
     case WM_CONTEXTMENU: {
         POINT pt = {static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))};
         if (lParam == -1)
@@ -175,6 +197,8 @@ LRESULT CALLBACK FloatingWndProc(HWND hwnd, UINT uMsg, WPARAM wParam, LPARAM lPa
     case WM_COMMAND: OnInputMenuCommand(LOWORD(wParam)); return 0;
     case WM_CLOSE: CloseHost(); return 0;
     case WM_DESTROY:
+        // Closed before the button's release arrived: the place it was dragged to still counts.
+        EndDrag(hwnd);
         DestroyMenu(g_Host.hmenuInput);
         g_Host.hmenuInput = nullptr;
         PostQuitMessage(0);

@@ -10,6 +10,9 @@
 //   desktop-probe wait-text CLASS TEXT SECONDS    until the CLASS window's edit control holds TEXT
 //   desktop-probe click-keys "KEY ..." SECONDS    mouse clicks on the floating panel's keys
 //   desktop-probe close-panel                     WM_CLOSE to the floating panel
+//   desktop-probe drag-grip DX DY SECONDS         drags the panel's grip by (DX, DY) with the
+//                                                 mouse, until the panel has moved so far
+//   desktop-probe panel-place SECONDS             prints the panel's top left corner: "X Y"
 //   desktop-probe menu-exit SECONDS               the right mouse button on the panel's grip,
 //                                                 then a click on the menu's last item, Exit
 
@@ -206,6 +209,61 @@ int ClickKeys(const std::string& sKeys, double dSeconds)
     return 0;
 }
 
+int DragGrip(int dx, int dy, double dSeconds)
+{
+    if (!WaitFor(dSeconds, [] { return PadOfPanel() != nullptr; }))
+    {
+        printf("no floating panel with a pad appeared\n");
+        return 1;
+    }
+    RECT rcBefore;
+    GetWindowRect(FloatingPanel(), &rcBefore);
+    // Near the grip's left end, away from the menu button at its right end.
+    POINT ptFrom = {rcBefore.left + 20, rcBefore.top + 4};
+    POINT ptTo = {ptFrom.x + dx, ptFrom.y + dy};
+    POINT ptHalf = {ptFrom.x + dx / 2, ptFrom.y + dy / 2};
+    INPUT aPress[] = {MouseInputAt(ptFrom, 0), MouseInputAt(ptFrom, MOUSEEVENTF_LEFTDOWN)};
+    if (SendInput(2, aPress, sizeof(INPUT)) != 2)
+        return 1;
+    // The rest once the panel has taken the press, as a hand moves after pressing.
+    HWND hwndPanel = FloatingPanel();
+    GUITHREADINFO gti = {};
+    gti.cbSize = sizeof(gti);
+    DWORD dwThread = GetWindowThreadProcessId(hwndPanel, nullptr);
+    if (!WaitFor(dSeconds,
+                 [&] { return GetGUIThreadInfo(dwThread, &gti) && gti.hwndCapture == hwndPanel; }))
+    {
+        printf("the panel did not take the capture on a press of its grip\n");
+        return 1;
+    }
+    INPUT aMove[] = {MouseInputAt(ptHalf, 0), MouseInputAt(ptTo, 0),
+                     MouseInputAt(ptTo, MOUSEEVENTF_LEFTUP)};
+    if (SendInput(3, aMove, sizeof(INPUT)) != 3)
+        return 1;
+    RECT rc;
+    if (WaitFor(dSeconds, [&] {
+            GetWindowRect(FloatingPanel(), &rc);
+            return rc.left == rcBefore.left + dx && rc.top == rcBefore.top + dy;
+        }))
+        return 0;
+    printf("the panel is at %ld,%ld, expected %ld,%ld\n", rc.left, rc.top, rcBefore.left + dx,
+           rcBefore.top + dy);
+    return 1;
+}
+
+int PanelPlace(double dSeconds)
+{
+    RECT rc;
+    if (!WaitFor(dSeconds, [] { return PadOfPanel() != nullptr; }) ||
+        !GetWindowRect(FloatingPanel(), &rc))
+    {
+        printf("no floating panel\n");
+        return 1;
+    }
+    printf("%ld %ld\n", rc.left, rc.top);
+    return 0;
+}
+
 BOOL CALLBACK FindMenuWindow(HWND hwnd, LPARAM lParam)
 {
     if (ClassOf(hwnd) == L"#32768" && IsWindowVisible(hwnd))
@@ -262,7 +320,7 @@ int Usage()
 {
     printf("usage: desktop-probe wait-foreground CLASS SECONDS | watch-foreground CLASS | "
            "stop-watch | wait-text CLASS TEXT SECONDS | click-keys KEYS SECONDS | close-panel | "
-           "menu-exit SECONDS\n");
+           "drag-grip DX DY SECONDS | panel-place SECONDS | menu-exit SECONDS\n");
     return 2;
 }
 
@@ -285,6 +343,10 @@ int wmain(int argc, wchar_t** argv)
         return ClickKeys(ToUtf8(argv[2], wcslen(argv[2])), _wtof(argv[3]));
     if (sCommand == L"close-panel" && argc == 2)
         return ClosePanel();
+    if (sCommand == L"drag-grip" && argc == 5)
+        return DragGrip(_wtoi(argv[2]), _wtoi(argv[3]), _wtof(argv[4]));
+    if (sCommand == L"panel-place" && argc == 3)
+        return PanelPlace(_wtof(argv[2]));
     if (sCommand == L"menu-exit" && argc == 3)
         return MenuExit(_wtof(argv[2]));
     return Usage();

@@ -65,18 +65,23 @@ wait_panel() {
     done
 }
 
-# The panel left open, clicked with the mouse, then closed as a window is.
+# The panel left open, clicked with the mouse, moved by its grip, then closed as a window is.
 panel &
 panel_pid=$!
 probe click-keys "7 + 8 = Input" $wait_seconds || fail "clicking the panel's keys"
 probe wait-text Notepad 15415 $wait_seconds || fail "after the clicks"
+probe drag-grip -40 -30 $wait_seconds || fail "dragging the panel's grip"
+moved=$(probe panel-place $wait_seconds | tr -d '\r')
 probe close-panel || fail "closing the panel"
 wait_panel
 [ "$result" = 0 ] || fail "the panel ended with $result after WM_CLOSE"
 
-# Its menu, on the right mouse button, ends it with Exit; nothing reaches notepad.
+# It opens where it was left; its menu, on the right mouse button, ends it with Exit, and nothing
+# reaches notepad.
 panel &
 panel_pid=$!
+place=$(probe panel-place $wait_seconds | tr -d '\r')
+[ "$place" = "$moved" ] || fail "the panel opened at $place, not at $moved where it was left"
 probe menu-exit $wait_seconds || fail "choosing Exit from the panel's menu"
 wait_panel
 [ "$result" = 0 ] || fail "the panel ended with $result after Exit"
