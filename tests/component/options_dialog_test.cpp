@@ -77,8 +77,6 @@ HWND CreateOwner(int x, int y, int nWidth, int nHeight)
 class OptionsDialogTest : public testing::Test
 {
   protected:
-    // As the host does, standing for the handheld's system.
-    static void SetUpTestSuite() { ASSERT_TRUE(InstallCaptionOkButtons()); }
     void SetUp() override { ClearSettingsStore(); }
 };
 
@@ -232,6 +230,18 @@ CaptionButtons FindCaptionButtons(HWND hwndDlg)
     return buttons;
 }
 
+// The buttons, or a failure and the dialog cancelled, so that a missing button fails the test
+// instead of leaving the dialog open.
+bool FindCaptionButtonsOrCancel(HWND hwndDlg, CaptionButtons* pButtons)
+{
+    *pButtons = FindCaptionButtons(hwndDlg);
+    if (!IsRectEmpty(&pButtons->rcOk) && !IsRectEmpty(&pButtons->rcClose))
+        return true;
+    ADD_FAILURE() << "the caption lacks its OK button or its close box";
+    SendMessageW(hwndDlg, WM_COMMAND, IDCANCEL, 0);
+    return false;
+}
+
 // The centre of a rectangle of hwndDlg's window coordinates, on the screen.
 POINT ScreenCentre(HWND hwndDlg, const RECT& rc)
 {
@@ -278,9 +288,9 @@ TEST_F(OptionsDialogTest, CaptionOkButtonIsDrawnBesideTheCloseBoxAndAClickSaves)
     StoreSetting(L"DirectOutEx", 1);
     HWND hwndOwner = CreateClickOwner();
     RunDialog(hwndOwner, [](HWND hwndDlg) {
-        CaptionButtons buttons = FindCaptionButtons(hwndDlg);
-        ASSERT_FALSE(IsRectEmpty(&buttons.rcOk)) << "no caption OK button";
-        ASSERT_FALSE(IsRectEmpty(&buttons.rcClose));
+        CaptionButtons buttons;
+        if (!FindCaptionButtonsOrCancel(hwndDlg, &buttons))
+            return;
         RECT rcDrawn = CaptionOkButtonRect(hwndDlg);
         EXPECT_TRUE(EqualRect(&rcDrawn, &buttons.rcOk));
         // Left of the close box, with the small gap the system leaves between caption buttons,
@@ -334,7 +344,9 @@ TEST_F(OptionsDialogTest, ClickLeavingTheOkButtonBeforeReleaseAndTheCloseBoxCanc
     HWND hwndOwner = CreateClickOwner();
     g_hwndStillOpen = nullptr;
     RunDialog(hwndOwner, [](HWND hwndDlg) {
-        CaptionButtons buttons = FindCaptionButtons(hwndDlg);
+        CaptionButtons buttons;
+        if (!FindCaptionButtonsOrCancel(hwndDlg, &buttons))
+            return;
         Click(hwndDlg, IDC_INPUTTOCLEAR);
         RECT rcClient;
         GetClientRect(hwndDlg, &rcClient);
@@ -347,7 +359,9 @@ TEST_F(OptionsDialogTest, ClickLeavingTheOkButtonBeforeReleaseAndTheCloseBoxCanc
     EXPECT_EQ(1, StoredSetting(L"InputToClear"));
 
     RunDialog(hwndOwner, [](HWND hwndDlg) {
-        CaptionButtons buttons = FindCaptionButtons(hwndDlg);
+        CaptionButtons buttons;
+        if (!FindCaptionButtonsOrCancel(hwndDlg, &buttons))
+            return;
         Click(hwndDlg, IDC_INPUTTOCLEAR);
         POINT pt = ScreenCentre(hwndDlg, buttons.rcClose);
         MouseClick(hwndDlg, pt, pt);
