@@ -287,7 +287,7 @@ TEST_F(OptionsDialogTest, CaptionOkButtonIsDrawnBesideTheCloseBoxAndAClickSaves)
 {
     StoreSetting(L"DirectOutEx", 1);
     HWND hwndOwner = CreateClickOwner();
-    RunDialog(hwndOwner, [](HWND hwndDlg) {
+    DriveOptionsDialog(hwndOwner, [](HWND hwndDlg) {
         CaptionButtons buttons;
         if (!FindCaptionButtonsOrCancel(hwndDlg, &buttons))
             return;
@@ -324,16 +324,15 @@ namespace
 
 // Whether the dialog is still open once the input queued before the timer was set has been
 // handled: a timer's message comes only when no input and no posted message is waiting.
-HWND g_hwndStillOpen;
+HWND g_hwndClicked;
+bool g_bStillOpen;
 
 void CALLBACK OnAfterInput(HWND, UINT, UINT_PTR idTimer, DWORD)
 {
     KillTimer(nullptr, idTimer);
-    g_hwndFound = nullptr;
-    EnumThreadWindows(GetCurrentThreadId(), FindDialog, 0);
-    g_hwndStillOpen = g_hwndFound;
-    if (g_hwndFound != nullptr)
-        SendMessageW(g_hwndFound, WM_COMMAND, IDCANCEL, 0);
+    g_bStillOpen = IsWindow(g_hwndClicked) && IsWindowVisible(g_hwndClicked);
+    if (g_bStillOpen)
+        SendMessageW(g_hwndClicked, WM_COMMAND, IDCANCEL, 0);
 }
 
 } // namespace
@@ -342,8 +341,8 @@ TEST_F(OptionsDialogTest, ClickLeavingTheOkButtonBeforeReleaseAndTheCloseBoxCanc
 {
     StoreSetting(L"InputToClear", 1);
     HWND hwndOwner = CreateClickOwner();
-    g_hwndStillOpen = nullptr;
-    RunDialog(hwndOwner, [](HWND hwndDlg) {
+    g_bStillOpen = false;
+    DriveOptionsDialog(hwndOwner, [](HWND hwndDlg) {
         CaptionButtons buttons;
         if (!FindCaptionButtonsOrCancel(hwndDlg, &buttons))
             return;
@@ -353,12 +352,13 @@ TEST_F(OptionsDialogTest, ClickLeavingTheOkButtonBeforeReleaseAndTheCloseBoxCanc
         POINT ptAway = {rcClient.right / 2, rcClient.bottom - 2};
         ClientToScreen(hwndDlg, &ptAway);
         MouseClick(hwndDlg, ScreenCentre(hwndDlg, buttons.rcOk), ptAway);
+        g_hwndClicked = hwndDlg;
         SetTimer(nullptr, 0, 0, OnAfterInput);
     });
-    EXPECT_NE(nullptr, g_hwndStillOpen) << "a press released off the button ended the dialog";
+    EXPECT_TRUE(g_bStillOpen) << "a press released off the button ended the dialog";
     EXPECT_EQ(1, StoredSetting(L"InputToClear"));
 
-    RunDialog(hwndOwner, [](HWND hwndDlg) {
+    DriveOptionsDialog(hwndOwner, [](HWND hwndDlg) {
         CaptionButtons buttons;
         if (!FindCaptionButtonsOrCancel(hwndDlg, &buttons))
             return;
