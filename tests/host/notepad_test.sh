@@ -3,12 +3,13 @@
 # Wine prefix on an X display of its own, so that no other test's window can take the
 # foreground. Two scripted runs of the panel, then mouse clicks on a panel left open; notepad
 # must hold exactly what was typed and stay the foreground window throughout.
-# Usage: notepad_test.sh REPOSITORY HOST DLL PROBE
+# Usage: notepad_test.sh REPOSITORY HOST DLL PROBE WINEARCH
 set -u
 cd "$1"
 host=$2
 dll=$3
 probe=$4
+arch=$5
 source scripts/lib/common.sh
 work=$(mktemp -d)
 status=0
@@ -24,7 +25,7 @@ trap cleanup EXIT
 wait_seconds=120
 
 vardeko_start_display || exit 1
-vardeko_start_wine "$work/wineprefix" >/dev/null || exit 1
+vardeko_start_wine "$work/wineprefix" "$arch" >/dev/null || exit 1
 vardeko_wine regsvr32 /s "$(vardeko_wine winepath -w "$dll")" || { echo "regsvr32 failed"; exit 1; }
 probe() { vardeko_wine "$probe" "$@"; }
 panel() { vardeko_wine "$host" --panel "$@"; }
