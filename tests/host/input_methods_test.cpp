@@ -189,7 +189,8 @@ TEST_F(InputMethodsTest, ClearingTheSavedStateKeepsTheRegistration)
     EXPECT_TRUE(ClearInputMethodState(CLSID_Fake));
     for (const WCHAR* pszValue : {L"PadType", L"Radix", L"EquelToInput", L"Text"})
         EXPECT_FALSE(HasValue(FAKE_KEY, pszValue)) << pszValue;
-    const InputMethodEntry* pEntry = Find(FindInputMethods(), CLSID_Fake);
+    std::vector<InputMethodEntry> aMethods = FindInputMethods();
+    const InputMethodEntry* pEntry = Find(aMethods, CLSID_Fake);
     ASSERT_NE(nullptr, pEntry) << "the registration went with the state";
     EXPECT_EQ(L"Fake pad", pEntry->sName);
 
