@@ -107,13 +107,22 @@ LRESULT CALLBACK CaptionOkProc(HWND hwnd, UINT uMsg, WPARAM wParam, LPARAM lPara
     return DefSubclassProc(hwnd, uMsg, wParam, lParam);
 }
 
+LRESULT CALLBACK OnCbtEvent(int nCode, WPARAM wParam, LPARAM lParam)
+{
+    if (nCode == HCBT_CREATEWND)
+    {
+        const CREATESTRUCTW* pcs = reinterpret_cast<CBT_CREATEWNDW*>(lParam)->lpcs;
+        if ((pcs->dwExStyle & WS_EX_CAPTIONOKBTN) != 0 && (pcs->style & WS_CAPTION) == WS_CAPTION)
+            SetWindowSubclass(reinterpret_cast<HWND>(wParam), CaptionOkProc, SUBCLASS_ID, 0);
+    }
+    return CallNextHookEx(nullptr, nCode, wParam, lParam);
+}
+
 } // namespace
 
-void AddCaptionOkButton(HWND hwnd)
+bool InstallCaptionOkButtons()
 {
-    if ((GetWindowLongW(hwnd, GWL_EXSTYLE) & WS_EX_CAPTIONOKBTN) != 0 &&
-        (GetWindowLongW(hwnd, GWL_STYLE) & WS_CAPTION) == WS_CAPTION)
-        SetWindowSubclass(hwnd, CaptionOkProc, SUBCLASS_ID, 0);
+    return SetWindowsHookExW(WH_CBT, OnCbtEvent, nullptr, GetCurrentThreadId()) != nullptr;
 }
 
 RECT CaptionOkButtonRect(HWND hwnd)

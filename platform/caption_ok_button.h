@@ -1,8 +1,10 @@
 #pragma once
 // The caption's OK button of Windows CE (WS_EX_CAPTIONOKBTN). The handheld's window manager draws
 // it beside the close box and turns a tap on it into IDOK; desktop Windows and Wine ignore the
-// style bit, so there this layer draws the button itself, as the handheld would, with the
-// system's caption metrics, and sends IDOK when it is clicked.
+// style bit, so there this layer, installed by the host as the rest of the handheld's system,
+// draws the button itself, as the handheld would, with the system's caption metrics, and sends
+// IDOK when it is clicked. The input method asks for the button exactly as on the handheld and
+// carries none of this, which keeps it within its 64 KB.
 
 #include <windows.h>
 
@@ -11,9 +13,10 @@
 // the window nor closes it.
 const LRESULT HT_CAPTION_OK = HTHELP;
 
-// Gives hwnd the button when its extended style asks for one and it has a caption; a dialog calls
-// it at WM_INITDIALOG, before it is first drawn.
-void AddCaptionOkButton(HWND hwnd);
+// From now on, every window this thread creates with WS_EX_CAPTIONOKBTN and a caption gets the
+// button, whoever creates it (an input method's dialog included). False when the system refuses
+// the hook that watches window creation.
+bool InstallCaptionOkButtons();
 
 // The button's rectangle in hwnd's window coordinates (origin at the window's top left corner):
 // beside the close box, as high as the close box, at least as wide, and wide enough for "OK" in

@@ -2,7 +2,6 @@
 
 #include "base/module.h"
 #include "pad/pad_state.h"
-#include "platform/caption_ok_button.h"
 #include "resources/resource.h"
 #include "settings/settings_store.h"
 
@@ -37,7 +36,6 @@ void InitOptionsDialog(HWND hwndDlg)
     for (int i = 0; i < OPTION_COUNT; ++i)
         SendDlgItemMessageW(hwndDlg, g_aOptionIds[i], BM_SETCHECK, g_abOptions[i] ? 1 : 0, 0);
     CentreOverOwner(hwndDlg);
-    AddCaptionOkButton(hwndDlg);
 }
 
 void ReadOptionsBack(HWND hwndDlg)

@@ -77,6 +77,8 @@ HWND CreateOwner(int x, int y, int nWidth, int nHeight)
 class OptionsDialogTest : public testing::Test
 {
   protected:
+    // As the host does, standing for the handheld's system.
+    static void SetUpTestSuite() { ASSERT_TRUE(InstallCaptionOkButtons()); }
     void SetUp() override { ClearSettingsStore(); }
 };
 
