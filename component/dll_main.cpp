@@ -1,5 +1,6 @@
-// The DLL entry: the runtime has already run the static initialisers (the calculator's reset
-// among them) when it is called for process attach.
+// The DLL entry keeps the module instance, which every resource, the window class and the pad
+// window come from. Nothing else needs starting: the calculator is a zero-initialised global,
+// which is decimal mode and radix, and each pad window resets it as it is created.
 
 #include "base/module.h"
 

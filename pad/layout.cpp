@@ -2,98 +2,204 @@
 
 #include "engine/command_codes.h"
 
+namespace
+{
+
+// The pads are a grid drawn in their artwork: the rows and columns here name its lines, so that
+// a key's rectangle says which cell it fills.
+
+// The top row: the display and, to its right, Input, C and AC, a pixel taller than the rows below.
+const int TOP_ROW = 2;
+const int TOP_ROW_HEIGHT = 19;
+
+// Three rows of keys under the display.
+const int FIRST_ROW = 23;
+const int ROW_HEIGHT = 18;
+const int ROW_1 = FIRST_ROW;
+const int ROW_2 = FIRST_ROW + ROW_HEIGHT;
+const int ROW_3 = FIRST_ROW + 2 * ROW_HEIGHT;
+
+// The digit block: four columns, the first holding +/- and the decimal point.
+const int DIGIT_LEFT = 123;
+const int DIGIT_WIDTH = 19;
+const int DIGIT_1 = DIGIT_LEFT;
+const int DIGIT_2 = DIGIT_LEFT + DIGIT_WIDTH;
+const int DIGIT_3 = DIGIT_LEFT + 2 * DIGIT_WIDTH;
+const int DIGIT_4 = DIGIT_LEFT + 3 * DIGIT_WIDTH;
+
+// The operator block at the right edge: two columns, = spanning both.
+const int OPERATOR_LEFT = 201;
+const int OPERATOR_WIDTH = 18;
+const int OPERATOR_1 = OPERATOR_LEFT;
+const int OPERATOR_2 = OPERATOR_LEFT + OPERATOR_WIDTH;
+
+// Input sits left of C, over the digit block's last column.
+const int INPUT_LEFT = 181;
+
+// The modifier column at the left edge: INV, HYP and the pad switch.
+const int MODIFIER_LEFT = 1;
+const int MODIFIER_WIDTH = 22;
+
+// The direct toggle: the small key left of the display.
+const int TOGGLE_LEFT = 2;
+const int TOGGLE_TOP = 3;
+const int TOGGLE_WIDTH = 9;
+const int TOGGLE_HEIGHT = 17;
+
+// Scientific pad: four columns of functions between the modifiers and the digits. The INV and
+// HYP overlays cover them from their top left corner.
+const int FUNCTION_LEFT = 25;
+const int FUNCTION_WIDTH = 24;
+const int FUNCTION_1 = FUNCTION_LEFT;
+const int FUNCTION_2 = FUNCTION_LEFT + FUNCTION_WIDTH;
+const int FUNCTION_3 = FUNCTION_LEFT + 2 * FUNCTION_WIDTH;
+const int FUNCTION_4 = FUNCTION_LEFT + 3 * FUNCTION_WIDTH;
+
+// Programmer pad: the four radix keys, lower than the other rows, over the first row; the bit
+// operators under them; the digits A to F left of the digit block.
+const int RADIX_LEFT = 1;
+const int RADIX_WIDTH = 20;
+const int RADIX_HEIGHT = 15;
+const int LOGIC_LEFT = 24;
+const int LOGIC_1 = LOGIC_LEFT;
+const int LOGIC_2 = LOGIC_LEFT + DIGIT_WIDTH;
+const int LOGIC_3 = LOGIC_LEFT + 2 * DIGIT_WIDTH;
+const int HEX_LEFT = 83;
+const int HEX_1 = HEX_LEFT;
+const int HEX_2 = HEX_LEFT + DIGIT_WIDTH;
+
+// The direct row covers the display, eleven keys side by side from its own origin.
+const int DIRECT_LEFT = 12;
+const int DIRECT_TOP = 1;
+const int DIRECT_WIDTH = 15;
+const int DIRECT_HEIGHT = 17;
+const int DIRECT_KEY_TOP = 2; // within the direct row
+
+// The direct row's virtual-key codes, as the platform numbers them (this table is free of
+// Win32 so that the artwork generator can read it).
+const uint16_t VKEY_BACK = 8;
+const uint16_t VKEY_TAB = 9;
+const uint16_t VKEY_RETURN = 13;
+const uint16_t VKEY_ESCAPE = 27;
+const uint16_t VKEY_PRIOR = 33;
+const uint16_t VKEY_NEXT = 34;
+const uint16_t VKEY_LEFT = 37;
+const uint16_t VKEY_UP = 38;
+const uint16_t VKEY_RIGHT = 39;
+const uint16_t VKEY_DOWN = 40;
+const uint16_t VKEY_DELETE = 46;
+
+constexpr int RadixLeft(int nRadix)
+{
+    return RADIX_LEFT + nRadix * RADIX_WIDTH;
+}
+
+constexpr int DirectLeft(int nPosition)
+{
+    return 1 + nPosition * DIRECT_WIDTH;
+}
+
+} // namespace
+
 // Keys 0 to 11 are the same on both pads.
 // clang-format off
-#define COMMON_KEYS                                          \
-    {KEY_COMMAND, CMD_DEL, 0, 0, 0, 0, 201, 2, 18, 19},      \
-    {KEY_COMMAND, CMD_AC, 0, 0, 0, 0, 219, 2, 18, 19},       \
-    {KEY_COMMAND, CMD_MUL, 0, 0, 0, '*', 201, 23, 18, 18},   \
-    {KEY_COMMAND, CMD_DIV, 0, 0, 0, '/', 219, 23, 18, 18},   \
-    {KEY_COMMAND, CMD_ADD, 0, 0, 0, '+', 201, 41, 18, 18},   \
-    {KEY_COMMAND, CMD_SUB, 0, 0, 0, '-', 219, 41, 18, 18},   \
-    {KEY_COMMAND, CMD_EQUAL, 0, 0, 0, '=', 201, 59, 36, 18}, \
-    {KEY_INPUT, CMD_INPUT, 0, 0, 0, 0, 181, 2, 18, 19},      \
-    {KEY_COMMAND, CMD_SIGN, 0, 0, 0, 0, 123, 23, 19, 18},    \
-    {KEY_CHAR, 0, 0, 0, 0, '7', 142, 23, 19, 18},            \
-    {KEY_CHAR, 0, 0, 0, 0, '8', 161, 23, 19, 18},            \
-    {KEY_CHAR, 0, 0, 0, 0, '9', 180, 23, 19, 18}
-// clang-format on
+#define COMMON_KEYS                                                                                      \
+  /* kind         code       inv hyp both char left        top      width               height */        \
+    {KEY_COMMAND, CMD_DEL,   0,  0,  0,   0,   OPERATOR_1, TOP_ROW, OPERATOR_WIDTH,     TOP_ROW_HEIGHT}, \
+    {KEY_COMMAND, CMD_AC,    0,  0,  0,   0,   OPERATOR_2, TOP_ROW, OPERATOR_WIDTH,     TOP_ROW_HEIGHT}, \
+    {KEY_COMMAND, CMD_MUL,   0,  0,  0,   '*', OPERATOR_1, ROW_1,   OPERATOR_WIDTH,     ROW_HEIGHT},     \
+    {KEY_COMMAND, CMD_DIV,   0,  0,  0,   '/', OPERATOR_2, ROW_1,   OPERATOR_WIDTH,     ROW_HEIGHT},     \
+    {KEY_COMMAND, CMD_ADD,   0,  0,  0,   '+', OPERATOR_1, ROW_2,   OPERATOR_WIDTH,     ROW_HEIGHT},     \
+    {KEY_COMMAND, CMD_SUB,   0,  0,  0,   '-', OPERATOR_2, ROW_2,   OPERATOR_WIDTH,     ROW_HEIGHT},     \
+    {KEY_COMMAND, CMD_EQUAL, 0,  0,  0,   '=', OPERATOR_1, ROW_3,   2 * OPERATOR_WIDTH, ROW_HEIGHT},     \
+    {KEY_INPUT,   CMD_INPUT, 0,  0,  0,   0,   INPUT_LEFT, TOP_ROW, OPERATOR_WIDTH,     TOP_ROW_HEIGHT}, \
+    {KEY_COMMAND, CMD_SIGN,  0,  0,  0,   0,   DIGIT_1,    ROW_1,   DIGIT_WIDTH,        ROW_HEIGHT},     \
+    {KEY_CHAR,    0,         0,  0,  0,   '7', DIGIT_2,    ROW_1,   DIGIT_WIDTH,        ROW_HEIGHT},     \
+    {KEY_CHAR,    0,         0,  0,  0,   '8', DIGIT_3,    ROW_1,   DIGIT_WIDTH,        ROW_HEIGHT},     \
+    {KEY_CHAR,    0,         0,  0,  0,   '9', DIGIT_4,    ROW_1,   DIGIT_WIDTH,        ROW_HEIGHT}
 
 const LayoutTables g_Layout = {
-    {{36, 37}, 25, 23, 12, 1, {25, 26, 27, 28}},
+    // key counts, INV/HYP overlay origin, direct row origin, radix keys
+    {{36, 37}, FUNCTION_LEFT, ROW_1, DIRECT_LEFT, DIRECT_TOP,
+     {RADIX_STRIP_FIRST_KEY, RADIX_STRIP_FIRST_KEY + 1, RADIX_STRIP_FIRST_KEY + 2, RADIX_STRIP_LAST_KEY}},
     {{{
          // PAD_SCIENTIFIC
          COMMON_KEYS,
-         {KEY_CHAR, 0, 0, 0, 0, '.', 123, 41, 19, 18},
-         {KEY_CHAR, 0, 0, 0, 0, '4', 142, 41, 19, 18},
-         {KEY_CHAR, 0, 0, 0, 0, '5', 161, 41, 19, 18},
-         {KEY_CHAR, 0, 0, 0, 0, '6', 180, 41, 19, 18},
-         {KEY_CHAR, 0, 0, 0, 0, '0', 123, 59, 19, 18},
-         {KEY_CHAR, 0, 0, 0, 0, '1', 142, 59, 19, 18},
-         {KEY_CHAR, 0, 0, 0, 0, '2', 161, 59, 19, 18},
-         {KEY_CHAR, 0, 0, 0, 0, '3', 180, 59, 19, 18},
-         {KEY_COMMAND, CMD_SIN, CMD_ASIN, CMD_SINH, CMD_ASINH, 0, 25, 23, 24, 18},
-         {KEY_COMMAND, CMD_RECIP, 0, 0, 0, 0, 49, 23, 24, 18},
-         {KEY_COMMAND, CMD_SQUARE, 0, 0, 0, 0, 73, 23, 24, 18},
-         {KEY_COMMAND, CMD_LPAREN, 0, 0, 0, 0, 97, 23, 24, 18},
-         {KEY_COMMAND, CMD_COS, CMD_ACOS, CMD_COSH, CMD_ACOSH, 0, 25, 41, 24, 18},
-         {KEY_COMMAND, CMD_SQRT, 0, 0, 0, 0, 49, 41, 24, 18},
-         {KEY_COMMAND, CMD_POWER, 0, 0, 0, 0, 73, 41, 24, 18},
-         {KEY_COMMAND, CMD_RPAREN, 0, 0, 0, 0, 97, 41, 24, 18},
-         {KEY_COMMAND, CMD_TAN, CMD_ATAN, CMD_TANH, CMD_ATANH, 0, 25, 59, 24, 18},
+       // kind           code        inv        hyp       both       char left           top         width           height
+         {KEY_CHAR,      0,          0,         0,        0,         '.', DIGIT_1,       ROW_2,      DIGIT_WIDTH,    ROW_HEIGHT},
+         {KEY_CHAR,      0,          0,         0,        0,         '4', DIGIT_2,       ROW_2,      DIGIT_WIDTH,    ROW_HEIGHT},
+         {KEY_CHAR,      0,          0,         0,        0,         '5', DIGIT_3,       ROW_2,      DIGIT_WIDTH,    ROW_HEIGHT},
+         {KEY_CHAR,      0,          0,         0,        0,         '6', DIGIT_4,       ROW_2,      DIGIT_WIDTH,    ROW_HEIGHT},
+         {KEY_CHAR,      0,          0,         0,        0,         '0', DIGIT_1,       ROW_3,      DIGIT_WIDTH,    ROW_HEIGHT},
+         {KEY_CHAR,      0,          0,         0,        0,         '1', DIGIT_2,       ROW_3,      DIGIT_WIDTH,    ROW_HEIGHT},
+         {KEY_CHAR,      0,          0,         0,        0,         '2', DIGIT_3,       ROW_3,      DIGIT_WIDTH,    ROW_HEIGHT},
+         {KEY_CHAR,      0,          0,         0,        0,         '3', DIGIT_4,       ROW_3,      DIGIT_WIDTH,    ROW_HEIGHT},
+         {KEY_COMMAND,   CMD_SIN,    CMD_ASIN,  CMD_SINH, CMD_ASINH, 0,   FUNCTION_1,    ROW_1,      FUNCTION_WIDTH, ROW_HEIGHT},
+         {KEY_COMMAND,   CMD_RECIP,  0,         0,        0,         0,   FUNCTION_2,    ROW_1,      FUNCTION_WIDTH, ROW_HEIGHT},
+         {KEY_COMMAND,   CMD_SQUARE, 0,         0,        0,         0,   FUNCTION_3,    ROW_1,      FUNCTION_WIDTH, ROW_HEIGHT},
+         {KEY_COMMAND,   CMD_LPAREN, 0,         0,        0,         0,   FUNCTION_4,    ROW_1,      FUNCTION_WIDTH, ROW_HEIGHT},
+         {KEY_COMMAND,   CMD_COS,    CMD_ACOS,  CMD_COSH, CMD_ACOSH, 0,   FUNCTION_1,    ROW_2,      FUNCTION_WIDTH, ROW_HEIGHT},
+         {KEY_COMMAND,   CMD_SQRT,   0,         0,        0,         0,   FUNCTION_2,    ROW_2,      FUNCTION_WIDTH, ROW_HEIGHT},
+         {KEY_COMMAND,   CMD_POWER,  0,         0,        0,         0,   FUNCTION_3,    ROW_2,      FUNCTION_WIDTH, ROW_HEIGHT},
+         {KEY_COMMAND,   CMD_RPAREN, 0,         0,        0,         0,   FUNCTION_4,    ROW_2,      FUNCTION_WIDTH, ROW_HEIGHT},
+         {KEY_COMMAND,   CMD_TAN,    CMD_ATAN,  CMD_TANH, CMD_ATANH, 0,   FUNCTION_1,    ROW_3,      FUNCTION_WIDTH, ROW_HEIGHT},
          // Under INV and HYP together the overlay shows 10^x and e^x on these two keys, so they
          // act as shown.
-         {KEY_COMMAND, CMD_LOG, CMD_POW10, 0, CMD_POW10, 0, 49, 59, 24, 18},
-         {KEY_COMMAND, CMD_LN, CMD_EXPE, 0, CMD_EXPE, 0, 73, 59, 24, 18},
-         {KEY_COMMAND, CMD_EXP, 0, 0, 0, 0, 97, 59, 24, 18},
-         {KEY_MODE, CMD_INV, 0, 0, 0, 0, 1, 23, 22, 18},
-         {KEY_MODE, CMD_HYP, 0, 0, 0, 0, 1, 41, 22, 18},
-         {KEY_PADSWITCH, CMD_PAD, 0, 0, 0, 0, 1, 59, 22, 18},
-         {KEY_DIRECT, CMD_DIRECT, 0, 0, 0, 0, 2, 3, 9, 17},
+         {KEY_COMMAND,   CMD_LOG,    CMD_POW10, 0,        CMD_POW10, 0,   FUNCTION_2,    ROW_3,      FUNCTION_WIDTH, ROW_HEIGHT},
+         {KEY_COMMAND,   CMD_LN,     CMD_EXPE,  0,        CMD_EXPE,  0,   FUNCTION_3,    ROW_3,      FUNCTION_WIDTH, ROW_HEIGHT},
+         {KEY_COMMAND,   CMD_EXP,    0,         0,        0,         0,   FUNCTION_4,    ROW_3,      FUNCTION_WIDTH, ROW_HEIGHT},
+         {KEY_MODE,      CMD_INV,    0,         0,        0,         0,   MODIFIER_LEFT, ROW_1,      MODIFIER_WIDTH, ROW_HEIGHT},
+         {KEY_MODE,      CMD_HYP,    0,         0,        0,         0,   MODIFIER_LEFT, ROW_2,      MODIFIER_WIDTH, ROW_HEIGHT},
+         {KEY_PADSWITCH, CMD_PAD,    0,         0,        0,         0,   MODIFIER_LEFT, ROW_3,      MODIFIER_WIDTH, ROW_HEIGHT},
+         {KEY_DIRECT,    CMD_DIRECT, 0,         0,        0,         0,   TOGGLE_LEFT,   TOGGLE_TOP, TOGGLE_WIDTH,   TOGGLE_HEIGHT},
      }},
      {{
          // PAD_PROGRAMMER
          COMMON_KEYS,
-         {KEY_CHAR, 0, 0, 0, 0, '4', 142, 41, 19, 18},
-         {KEY_CHAR, 0, 0, 0, 0, '5', 161, 41, 19, 18},
-         {KEY_CHAR, 0, 0, 0, 0, '6', 180, 41, 19, 18},
-         {KEY_CHAR, 0, 0, 0, 0, '0', 123, 59, 19, 18},
-         {KEY_CHAR, 0, 0, 0, 0, '1', 142, 59, 19, 18},
-         {KEY_CHAR, 0, 0, 0, 0, '2', 161, 59, 19, 18},
-         {KEY_CHAR, 0, 0, 0, 0, '3', 180, 59, 19, 18},
-         {KEY_CHAR, 0, 0, 0, 0, 'E', 83, 23, 19, 18},
-         {KEY_CHAR, 0, 0, 0, 0, 'F', 102, 23, 19, 18},
-         {KEY_CHAR, 0, 0, 0, 0, 'C', 83, 41, 19, 18},
-         {KEY_CHAR, 0, 0, 0, 0, 'D', 102, 41, 19, 18},
-         {KEY_CHAR, 0, 0, 0, 0, 'A', 83, 59, 19, 18},
-         {KEY_CHAR, 0, 0, 0, 0, 'B', 102, 59, 19, 18},
-         {KEY_MODE, CMD_DEC, 0, 0, 0, 0, 1, 23, 20, 15},
-         {KEY_MODE, CMD_HEX, 0, 0, 0, 0, 21, 23, 20, 15},
-         {KEY_MODE, CMD_OCT, 0, 0, 0, 0, 41, 23, 20, 15},
-         {KEY_MODE, CMD_BIN, 0, 0, 0, 0, 61, 23, 20, 15},
-         {KEY_COMMAND, CMD_AND, 0, 0, 0, 0, 24, 41, 19, 18},
-         {KEY_COMMAND, CMD_OR, 0, 0, 0, 0, 43, 41, 19, 18},
-         {KEY_COMMAND, CMD_XOR, 0, 0, 0, 0, 62, 41, 19, 18},
-         {KEY_COMMAND, CMD_SHL, 0, 0, 0, 0, 24, 59, 19, 18},
-         {KEY_COMMAND, CMD_SHR, 0, 0, 0, 0, 43, 59, 19, 18},
-         {KEY_COMMAND, CMD_NOT, 0, 0, 0, 0, 62, 59, 19, 18},
-         {KEY_PADSWITCH, CMD_PAD, 0, 0, 0, 0, 1, 59, 22, 18},
-         {KEY_DIRECT, CMD_DIRECT, 0, 0, 0, 0, 2, 3, 9, 17},
+       // kind           code        inv hyp both char left           top         width           height
+         {KEY_CHAR,      0,          0,  0,  0,   '4', DIGIT_2,       ROW_2,      DIGIT_WIDTH,    ROW_HEIGHT},
+         {KEY_CHAR,      0,          0,  0,  0,   '5', DIGIT_3,       ROW_2,      DIGIT_WIDTH,    ROW_HEIGHT},
+         {KEY_CHAR,      0,          0,  0,  0,   '6', DIGIT_4,       ROW_2,      DIGIT_WIDTH,    ROW_HEIGHT},
+         {KEY_CHAR,      0,          0,  0,  0,   '0', DIGIT_1,       ROW_3,      DIGIT_WIDTH,    ROW_HEIGHT},
+         {KEY_CHAR,      0,          0,  0,  0,   '1', DIGIT_2,       ROW_3,      DIGIT_WIDTH,    ROW_HEIGHT},
+         {KEY_CHAR,      0,          0,  0,  0,   '2', DIGIT_3,       ROW_3,      DIGIT_WIDTH,    ROW_HEIGHT},
+         {KEY_CHAR,      0,          0,  0,  0,   '3', DIGIT_4,       ROW_3,      DIGIT_WIDTH,    ROW_HEIGHT},
+         {KEY_CHAR,      0,          0,  0,  0,   'E', HEX_1,         ROW_1,      DIGIT_WIDTH,    ROW_HEIGHT},
+         {KEY_CHAR,      0,          0,  0,  0,   'F', HEX_2,         ROW_1,      DIGIT_WIDTH,    ROW_HEIGHT},
+         {KEY_CHAR,      0,          0,  0,  0,   'C', HEX_1,         ROW_2,      DIGIT_WIDTH,    ROW_HEIGHT},
+         {KEY_CHAR,      0,          0,  0,  0,   'D', HEX_2,         ROW_2,      DIGIT_WIDTH,    ROW_HEIGHT},
+         {KEY_CHAR,      0,          0,  0,  0,   'A', HEX_1,         ROW_3,      DIGIT_WIDTH,    ROW_HEIGHT},
+         {KEY_CHAR,      0,          0,  0,  0,   'B', HEX_2,         ROW_3,      DIGIT_WIDTH,    ROW_HEIGHT},
+         {KEY_MODE,      CMD_DEC,    0,  0,  0,   0,   RadixLeft(0),  ROW_1,      RADIX_WIDTH,    RADIX_HEIGHT},
+         {KEY_MODE,      CMD_HEX,    0,  0,  0,   0,   RadixLeft(1),  ROW_1,      RADIX_WIDTH,    RADIX_HEIGHT},
+         {KEY_MODE,      CMD_OCT,    0,  0,  0,   0,   RadixLeft(2),  ROW_1,      RADIX_WIDTH,    RADIX_HEIGHT},
+         {KEY_MODE,      CMD_BIN,    0,  0,  0,   0,   RadixLeft(3),  ROW_1,      RADIX_WIDTH,    RADIX_HEIGHT},
+         {KEY_COMMAND,   CMD_AND,    0,  0,  0,   0,   LOGIC_1,       ROW_2,      DIGIT_WIDTH,    ROW_HEIGHT},
+         {KEY_COMMAND,   CMD_OR,     0,  0,  0,   0,   LOGIC_2,       ROW_2,      DIGIT_WIDTH,    ROW_HEIGHT},
+         {KEY_COMMAND,   CMD_XOR,    0,  0,  0,   0,   LOGIC_3,       ROW_2,      DIGIT_WIDTH,    ROW_HEIGHT},
+         {KEY_COMMAND,   CMD_SHL,    0,  0,  0,   0,   LOGIC_1,       ROW_3,      DIGIT_WIDTH,    ROW_HEIGHT},
+         {KEY_COMMAND,   CMD_SHR,    0,  0,  0,   0,   LOGIC_2,       ROW_3,      DIGIT_WIDTH,    ROW_HEIGHT},
+         {KEY_COMMAND,   CMD_NOT,    0,  0,  0,   0,   LOGIC_3,       ROW_3,      DIGIT_WIDTH,    ROW_HEIGHT},
+         {KEY_PADSWITCH, CMD_PAD,    0,  0,  0,   0,   MODIFIER_LEFT, ROW_3,      MODIFIER_WIDTH, ROW_HEIGHT},
+         {KEY_DIRECT,    CMD_DIRECT, 0,  0,  0,   0,   TOGGLE_LEFT,   TOGGLE_TOP, TOGGLE_WIDTH,   TOGGLE_HEIGHT},
      }}},
     {
-        {KEY_VKEY, 27, 0, 0, 0, 27, 1, 2, 15, 17},   // Esc
-        {KEY_VKEY, 9, 0, 0, 0, 9, 16, 2, 15, 17},    // Tab
-        {KEY_VKEY, 33, 0, 0, 0, 0, 31, 2, 15, 17},   // Page Up
-        {KEY_VKEY, 34, 0, 0, 0, 0, 46, 2, 15, 17},   // Page Down
-        {KEY_VKEY, 38, 0, 0, 0, 0, 61, 2, 15, 17},   // up
-        {KEY_VKEY, 40, 0, 0, 0, 0, 76, 2, 15, 17},   // down
-        {KEY_VKEY, 37, 0, 0, 0, 0, 91, 2, 15, 17},   // left
-        {KEY_VKEY, 39, 0, 0, 0, 0, 106, 2, 15, 17},  // right
-        {KEY_VKEY, 13, 0, 0, 0, 13, 121, 2, 15, 17}, // Enter
-        {KEY_VKEY, 46, 0, 0, 0, 0, 136, 2, 15, 17},  // Del
-        {KEY_VKEY, 8, 0, 0, 0, 8, 151, 2, 15, 17},   // Back Space
+        // The direct row, placed from its origin. The keys with a character send it too.
+      // kind      code         inv hyp both char         left            top             width         height
+        {KEY_VKEY, VKEY_ESCAPE, 0,  0,  0,   VKEY_ESCAPE, DirectLeft(0),  DIRECT_KEY_TOP, DIRECT_WIDTH, DIRECT_HEIGHT},
+        {KEY_VKEY, VKEY_TAB,    0,  0,  0,   VKEY_TAB,    DirectLeft(1),  DIRECT_KEY_TOP, DIRECT_WIDTH, DIRECT_HEIGHT},
+        {KEY_VKEY, VKEY_PRIOR,  0,  0,  0,   0,           DirectLeft(2),  DIRECT_KEY_TOP, DIRECT_WIDTH, DIRECT_HEIGHT},
+        {KEY_VKEY, VKEY_NEXT,   0,  0,  0,   0,           DirectLeft(3),  DIRECT_KEY_TOP, DIRECT_WIDTH, DIRECT_HEIGHT},
+        {KEY_VKEY, VKEY_UP,     0,  0,  0,   0,           DirectLeft(4),  DIRECT_KEY_TOP, DIRECT_WIDTH, DIRECT_HEIGHT},
+        {KEY_VKEY, VKEY_DOWN,   0,  0,  0,   0,           DirectLeft(5),  DIRECT_KEY_TOP, DIRECT_WIDTH, DIRECT_HEIGHT},
+        {KEY_VKEY, VKEY_LEFT,   0,  0,  0,   0,           DirectLeft(6),  DIRECT_KEY_TOP, DIRECT_WIDTH, DIRECT_HEIGHT},
+        {KEY_VKEY, VKEY_RIGHT,  0,  0,  0,   0,           DirectLeft(7),  DIRECT_KEY_TOP, DIRECT_WIDTH, DIRECT_HEIGHT},
+        {KEY_VKEY, VKEY_RETURN, 0,  0,  0,   VKEY_RETURN, DirectLeft(8),  DIRECT_KEY_TOP, DIRECT_WIDTH, DIRECT_HEIGHT},
+        {KEY_VKEY, VKEY_DELETE, 0,  0,  0,   0,           DirectLeft(9),  DIRECT_KEY_TOP, DIRECT_WIDTH, DIRECT_HEIGHT},
+        {KEY_VKEY, VKEY_BACK,   0,  0,  0,   VKEY_BACK,   DirectLeft(10), DIRECT_KEY_TOP, DIRECT_WIDTH, DIRECT_HEIGHT},
     },
 };
+// clang-format on
 
 #undef COMMON_KEYS
 

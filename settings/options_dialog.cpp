@@ -62,7 +62,7 @@ int ShowOptionsDialog(BOOL* pbEquelToInput, BOOL* pbInputToClear, BOOL* pbDirect
     for (int i = 0; i < OPTION_COUNT; ++i)
         g_abOptions[i] = *apbOptions[i];
 
-    HRSRC hrsrc = FindResourceW(g_hInstance, L"OPTION", MAKEINTRESOURCEW(5));
+    HRSRC hrsrc = FindResourceW(g_hInstance, L"OPTION", RT_DIALOG);
     HGLOBAL hTemplate = hrsrc != nullptr ? LoadResource(g_hInstance, hrsrc) : nullptr;
     if (hTemplate == nullptr)
         return 0;

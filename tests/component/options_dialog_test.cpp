@@ -14,7 +14,7 @@
 namespace
 {
 
-struct ControlSpec
+struct ExpectedControl
 {
     int nId;
     const wchar_t* pszClass;
@@ -23,7 +23,7 @@ struct ControlSpec
     const wchar_t* pszText;
 };
 
-const ControlSpec g_aControls[] = {
+const ExpectedControl g_aControls[] = {
     {IDC_EQUELTOINPUT,
      L"Button",
      0x50010003,
@@ -95,7 +95,7 @@ TEST_F(OptionsDialogTest, ControlsFollowTheTemplate)
         EXPECT_EQ(0, rcWindow.left); // no owner: the template's position
         EXPECT_EQ(0, rcWindow.top);
 
-        for (const ControlSpec& control : g_aControls)
+        for (const ExpectedControl& control : g_aControls)
         {
             HWND hwndControl = GetDlgItem(hwndDlg, control.nId);
             ASSERT_NE(nullptr, hwndControl) << control.nId;
@@ -400,7 +400,7 @@ const WORD* AlignToDword(const WORD* p, const void* pBase)
 
 TEST(OptionsTemplateTest, TheJapaneseTemplateHoldsExactlyTheDesignedDialog)
 {
-    HRSRC hrsrc = FindResourceExW(g_hInstance, MAKEINTRESOURCEW(5), L"OPTION",
+    HRSRC hrsrc = FindResourceExW(g_hInstance, RT_DIALOG, L"OPTION",
                                   MAKELANGID(LANG_JAPANESE, SUBLANG_DEFAULT));
     ASSERT_NE(nullptr, hrsrc);
     const void* pBase = LockResource(LoadResource(g_hInstance, hrsrc));
