@@ -3,90 +3,33 @@
 #include "engine/calculator.h"
 #include "pad/layout.h"
 
-#include <cstring>
-
 namespace
 {
 
-const KeyName g_aKeyNames[] = {
-    {"0", KEY_CHAR, '0'},
-    {"1", KEY_CHAR, '1'},
-    {"2", KEY_CHAR, '2'},
-    {"3", KEY_CHAR, '3'},
-    {"4", KEY_CHAR, '4'},
-    {"5", KEY_CHAR, '5'},
-    {"6", KEY_CHAR, '6'},
-    {"7", KEY_CHAR, '7'},
-    {"8", KEY_CHAR, '8'},
-    {"9", KEY_CHAR, '9'},
-    {"A", KEY_CHAR, 'A'},
-    {"B", KEY_CHAR, 'B'},
-    {"C", KEY_CHAR, 'C'},
-    {"D", KEY_CHAR, 'D'},
-    {"E", KEY_CHAR, 'E'},
-    {"F", KEY_CHAR, 'F'},
-    {".", KEY_CHAR, '.'},
-    {"+", KEY_COMMAND, CMD_ADD},
-    {"-", KEY_COMMAND, CMD_SUB},
-    {"*", KEY_COMMAND, CMD_MUL},
-    {"/", KEY_COMMAND, CMD_DIV},
-    {"=", KEY_COMMAND, CMD_EQUAL},
-    {"(", KEY_COMMAND, CMD_LPAREN},
-    {")", KEY_COMMAND, CMD_RPAREN},
-    {"AND", KEY_COMMAND, CMD_AND},
-    {"OR", KEY_COMMAND, CMD_OR},
-    {"XOR", KEY_COMMAND, CMD_XOR},
-    {"NOT", KEY_COMMAND, CMD_NOT},
-    {"SHL", KEY_COMMAND, CMD_SHL},
-    {"SHR", KEY_COMMAND, CMD_SHR},
-    {"sign", KEY_COMMAND, CMD_SIGN},
-    {"exp", KEY_COMMAND, CMD_EXP},
-    {"DEL", KEY_COMMAND, CMD_DEL},
-    {"CE", KEY_COMMAND, CMD_CE},
-    {"AC", KEY_COMMAND, CMD_AC},
-    {"sin", KEY_COMMAND, CMD_SIN},
-    {"cos", KEY_COMMAND, CMD_COS},
-    {"tan", KEY_COMMAND, CMD_TAN},
-    {"asin", KEY_COMMAND, CMD_ASIN},
-    {"acos", KEY_COMMAND, CMD_ACOS},
-    {"atan", KEY_COMMAND, CMD_ATAN},
-    {"sinh", KEY_COMMAND, CMD_SINH},
-    {"cosh", KEY_COMMAND, CMD_COSH},
-    {"tanh", KEY_COMMAND, CMD_TANH},
-    {"asinh", KEY_COMMAND, CMD_ASINH},
-    {"acosh", KEY_COMMAND, CMD_ACOSH},
-    {"atanh", KEY_COMMAND, CMD_ATANH},
-    {"1/x", KEY_COMMAND, CMD_RECIP},
-    {"x^2", KEY_COMMAND, CMD_SQUARE},
-    {"sqrt", KEY_COMMAND, CMD_SQRT},
-    {"x^y", KEY_COMMAND, CMD_POWER},
-    {"log", KEY_COMMAND, CMD_LOG},
-    {"ln", KEY_COMMAND, CMD_LN},
-    {"10^x", KEY_COMMAND, CMD_POW10},
-    {"e^x", KEY_COMMAND, CMD_EXPE},
-    {"dec", KEY_MODE, CMD_DEC},
-    {"hex", KEY_MODE, CMD_HEX},
-    {"oct", KEY_MODE, CMD_OCT},
-    {"bin", KEY_MODE, CMD_BIN},
+// A pad chosen by name: KEY_PADSWITCH with the pad type, where the pad key carries CMD_PAD.
+const KeyName g_aPadChoices[] = {
     {"sci", KEY_PADSWITCH, PAD_SCIENTIFIC},
     {"prog", KEY_PADSWITCH, PAD_PROGRAMMER},
 };
 
-} // namespace
-
-const KeyName* FindKeyName(const char* pszName)
+const KeyName* FindWord(const char* pszWord)
 {
-    for (const KeyName& key : g_aKeyNames)
+    const KeyName* pKey = FindKeyName(pszWord);
+    if (pKey != nullptr)
+        return pKey;
+    for (const KeyName& choice : g_aPadChoices)
     {
-        if (strcmp(key.pszName, pszName) == 0)
-            return &key;
+        if (KeyNameIs(choice, pszWord))
+            return &choice;
     }
     return nullptr;
 }
 
+} // namespace
+
 bool KeysOfWord(const char* pszWord, std::vector<const KeyName*>& aKeys)
 {
-    const KeyName* pKey = FindKeyName(pszWord);
+    const KeyName* pKey = FindWord(pszWord);
     if (pKey != nullptr)
     {
         aKeys.push_back(pKey);
@@ -107,6 +50,19 @@ bool KeysOfWord(const char* pszWord, std::vector<const KeyName*>& aKeys)
     return true;
 }
 
+bool IsCalculatorKey(const KeyName& key)
+{
+    switch (key.wKind)
+    {
+    case KEY_CHAR:
+    case KEY_COMMAND:
+    case KEY_PADSWITCH: return true;
+    // Of the mode keys only the radix keys reach the calculator; INV and HYP choose codes.
+    case KEY_MODE: return key.wValue >= CMD_DEC && key.wValue <= CMD_BIN;
+    }
+    return false;
+}
+
 void PressKey(const KeyName& key)
 {
     switch (key.wKind)
@@ -116,6 +72,10 @@ void PressKey(const KeyName& key)
     // The radix keys carry CMD_DEC to CMD_BIN in radix order.
     case KEY_MODE: ChangeRadix(key.wValue - CMD_DEC); break;
     // The pad type is the number mode.
-    case KEY_PADSWITCH: Reset(key.wValue, -1); break;
+    case KEY_PADSWITCH: {
+        int nOther = g_Calculator.m_nMode == PAD_SCIENTIFIC ? PAD_PROGRAMMER : PAD_SCIENTIFIC;
+        Reset(key.wValue == CMD_PAD ? nOther : key.wValue, -1);
+        break;
+    }
     }
 }

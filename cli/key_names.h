@@ -1,26 +1,21 @@
 #pragma once
-// The keys of both pads by the names vardeko-calc reads, and what pressing each one does to the
-// calculator. Kinds are the keypad's own: a character, a command, a radix key, the pad switch.
+// The words vardeko-calc reads, and what pressing each key does to the calculator. The keys are
+// the shared vocabulary of pad/key_names.h; vardeko-calc adds "sci" and "prog", which choose a
+// pad rather than name a key.
 
-#include <cstdint>
+#include "pad/key_names.h"
+
 #include <vector>
-
-struct KeyName
-{
-    const char* pszName;
-    uint16_t wKind;  // KEY_CHAR, KEY_COMMAND, KEY_MODE (radix keys) or KEY_PADSWITCH
-    uint16_t wValue; // the character, the CommandCode, or the pad type to switch to
-};
-
-// The key called pszName (names are case-sensitive: "A" is a digit, "AND" an operator), or
-// null.
-const KeyName* FindKeyName(const char* pszName);
 
 // The keys a word stands for: the key of that name, or else a run of character keys such as 12,
 // 1FFFF or 0.5, one key per character. False, with nothing added, when it is neither.
 bool KeysOfWord(const char* pszWord, std::vector<const KeyName*>& aKeys);
 
+// Whether the calculator alone can act on the key: the modifiers, Input, direct mode and the
+// direct row act on the keypad and the application.
+bool IsCalculatorKey(const KeyName& key);
+
 // What the keypad does for the key, minus the drawing: the character to EnterChar, the command
-// to ExecuteCommand, a radix key to ChangeRadix, and a pad switch resets to that pad's number
-// mode keeping the radix.
+// to ExecuteCommand, a radix key to ChangeRadix; the pad switch resets to the other pad's number
+// mode, and "sci" and "prog" to theirs, keeping the radix.
 void PressKey(const KeyName& key);

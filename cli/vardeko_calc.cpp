@@ -54,11 +54,13 @@ const char g_szUsage[] =
     "  sinh cosh tanh asinh acosh atanh   hyperbolic functions\n"
     "  1/x x^2 sqrt x^y log ln 10^x e^x   powers and logarithms\n"
     "  dec hex oct bin                    radix keys of the programmer pad\n"
+    "  pad                                the pad switch (clears, keeps the radix)\n"
     "  sci prog                           switch to that pad (clears, keeps the radix)\n"
+    "Names are the keypad's and vardeko-host's, matched without regard to case.\n"
     "\n"
     "Exit status: 0; 1 when standard output cannot be written; 2 for a bad option, an\n"
-    "unknown key or an input line that is not UTF-8 text (after the lines of the keys\n"
-    "before it).\n";
+    "unknown key, a key of the keypad alone or an input line that is not UTF-8 text (after\n"
+    "the lines of the keys before it).\n";
 
 struct Options
 {
@@ -193,6 +195,16 @@ bool PressWord(const std::string& word, bool bPrintLines)
         fprintf(stderr, "vardeko-calc: unknown key %s (see vardeko-calc --help)\n",
                 QuotedKey(word).c_str());
         return false;
+    }
+    for (const KeyName* pKey : aKeys)
+    {
+        if (!IsCalculatorKey(*pKey))
+        {
+            fflush(stdout);
+            fprintf(stderr, "vardeko-calc: %s is a key of the keypad alone, not the calculator\n",
+                    QuotedKey(word).c_str());
+            return false;
+        }
     }
     for (const KeyName* pKey : aKeys)
         Press(*pKey, bPrintLines);

@@ -1,6 +1,7 @@
 #include "host/host_script.h"
 
 #include "host/pad_key_names.h"
+#include "pad/key_names.h"
 
 #include <cctype>
 #include <cerrno>
@@ -36,10 +37,11 @@ const char g_szHostUsage[] =
     "                      edit control's text (not with --panel)\n"
     "  --help              show this text\n"
     "\n"
-    "Keys (names are case-sensitive; a key of the other pad taps the place it would have):\n"
+    "Keys (vardeko-calc's names, matched without regard to case; a key of the other pad\n"
+    "taps the place it would have):\n"
     "  0-9 A-F .  + - * / =  sign DEL AC Input  inv hyp pad direct\n"
     "  sin cos tan 1/x x^2 sqrt x^y ( ) log ln exp\n"
-    "  DEC HEX OCT BIN AND OR XOR NOT SHL SHR\n"
+    "  dec hex oct bin AND OR XOR NOT SHL SHR\n"
     "  direct row: Esc Tab PgUp PgDn Up Down Left Right Enter Delete Backspace\n"
     "\n"
     "Example: vardeko-host --keys \"2 + 3 = Input\" --print --shot shot.png\n"
@@ -82,7 +84,10 @@ bool AddKeys(const std::string& sKeys, HostScript* pScript, std::string* psError
         PadKeyPlace place;
         if (!FindPadKey(sName.c_str(), &place))
         {
-            *psError = "unknown key '" + sName + "' (--help lists the names)";
+            // The calculator's commands that the pad reaches only through INV or HYP.
+            *psError = FindKeyName(sName.c_str()) != nullptr
+                           ? "key '" + sName + "' has no place of its own on the pad"
+                           : "unknown key '" + sName + "' (--help lists the names)";
             return false;
         }
         TapPoint pt = KeyCentre(place);

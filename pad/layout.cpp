@@ -75,20 +75,6 @@ const int DIRECT_WIDTH = 15;
 const int DIRECT_HEIGHT = 17;
 const int DIRECT_KEY_TOP = 2; // within the direct row
 
-// The direct row's virtual-key codes, as the platform numbers them (this table is free of
-// Win32 so that the artwork generator can read it).
-const uint16_t VKEY_BACK = 8;
-const uint16_t VKEY_TAB = 9;
-const uint16_t VKEY_RETURN = 13;
-const uint16_t VKEY_ESCAPE = 27;
-const uint16_t VKEY_PRIOR = 33;
-const uint16_t VKEY_NEXT = 34;
-const uint16_t VKEY_LEFT = 37;
-const uint16_t VKEY_UP = 38;
-const uint16_t VKEY_RIGHT = 39;
-const uint16_t VKEY_DOWN = 40;
-const uint16_t VKEY_DELETE = 46;
-
 constexpr int RadixLeft(int nRadix)
 {
     return RADIX_LEFT + nRadix * RADIX_WIDTH;

@@ -37,6 +37,19 @@ struct KeyDef
     int32_t nHeight;
 };
 
+// The platform's virtual-key codes of the direct row's keys.
+const uint16_t VKEY_BACK = 8;
+const uint16_t VKEY_TAB = 9;
+const uint16_t VKEY_RETURN = 13;
+const uint16_t VKEY_ESCAPE = 27;
+const uint16_t VKEY_PRIOR = 33;
+const uint16_t VKEY_NEXT = 34;
+const uint16_t VKEY_LEFT = 37;
+const uint16_t VKEY_UP = 38;
+const uint16_t VKEY_RIGHT = 39;
+const uint16_t VKEY_DOWN = 40;
+const uint16_t VKEY_DELETE = 46;
+
 const int PAD_COUNT = 2;
 const int PAD_SLOTS = 38;
 const int DIRECT_ROW_KEYS = 11;

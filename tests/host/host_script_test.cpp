@@ -105,7 +105,10 @@ TEST(HostScriptTest, BadArgumentsAreRefusedWithAMessage)
     EXPECT_EQ("--keys needs a value", Refusal({"--keys"}));
     EXPECT_EQ("--shot needs a value", Refusal({"--print", "--shot", ""}));
     EXPECT_EQ("--keys needs at least one key name", Refusal({"--keys", "  "}));
-    EXPECT_EQ("unknown key 'Sin' (--help lists the names)", Refusal({"--keys", "1 Sin 2"}));
+    EXPECT_EQ("unknown key 'Sine' (--help lists the names)", Refusal({"--keys", "1 Sine 2"}));
+    EXPECT_EQ("key 'asin' has no place of its own on the pad", Refusal({"--keys", "1 asin 2"}));
+    // Names are matched without regard to case.
+    EXPECT_EQ(3u, Parse({"--keys", "1 Sin 2"}).aSteps.size());
     for (const char* pszTap : {"1", "1,", ",2", "1,2,3", "a,2", "1.5,2", "40000,1", "1,-32769"})
         EXPECT_NE(std::string::npos, Refusal({"--tap", pszTap}).find("--tap needs X,Y")) << pszTap;
     for (const char* pszScale : {"0", "17", "2x", "-1"})

@@ -154,7 +154,8 @@ refuse() {
         fail "vardeko-host $*: message $(head -1 "$work/err")"
 }
 refuse "unknown key 'nope'" --keys "1 nope"
-refuse "unknown key 'Sin'" --keys "1 Sin"
+refuse "unknown key 'Sine'" --keys "1 Sine"
+refuse "key 'asin' has no place" --keys "1 asin"
 refuse "--tap needs X,Y" --tap 5
 refuse "--tap needs X,Y" --tap 5,x
 refuse "--scale needs" --scale 0

@@ -83,7 +83,7 @@ TEST(PadKeyNamesTest, KeysOfBothPadsHaveOnePlace)
     }
 }
 
-TEST(PadKeyNamesTest, NamesAreExactAndDistinguishTheTwoKeysLabelledC)
+TEST(PadKeyNamesTest, NamesIgnoreCaseAndDistinguishTheTwoKeysLabelledC)
 {
     PadKeyPlace del, hexC;
     ASSERT_TRUE(FindPadKey("DEL", &del));
@@ -92,7 +92,20 @@ TEST(PadKeyNamesTest, NamesAreExactAndDistinguishTheTwoKeysLabelledC)
     EXPECT_EQ(KEY_CHAR, KeyByIndex(hexC.nPad, hexC.nKey)->wKind);
     EXPECT_NE(KeyCentre(del).x, KeyCentre(hexC).x);
 
+    // Any spelling finds the key of its canonical name.
+    const char* const apszSpellings[][2] = {{"a", "A"},         {"and", "AND"}, {"Del", "DEL"},
+                                            {"enter", "Enter"}, {"dec", "DEC"}, {"PAD", "pad"}};
+    for (const auto& spelling : apszSpellings)
+    {
+        PadKeyPlace place, canonical;
+        ASSERT_TRUE(FindPadKey(spelling[0], &place)) << spelling[0];
+        ASSERT_TRUE(FindPadKey(spelling[1], &canonical)) << spelling[1];
+        EXPECT_EQ(canonical.nPad, place.nPad) << spelling[0];
+        EXPECT_EQ(canonical.nKey, place.nKey) << spelling[0];
+    }
+
+    // Unknown names, and commands that no key carries as its own (INV and sin, CE).
     PadKeyPlace place;
-    for (const char* pszName : {"", "a", "and", "Del", "enter", "x^3", "7 ", "asin", "CE"})
+    for (const char* pszName : {"", "x^3", "7 ", "asin", "CE", "10^x", "sci"})
         EXPECT_FALSE(FindPadKey(pszName, &place)) << '"' << pszName << '"';
 }
