@@ -147,8 +147,8 @@ TEST_F(InputMethodTest, HostSequenceSelectsSizesRegistersAndDeselects)
     pt = KeyCentre(PAD_SCIENTIFIC, 7); // Input
     SendMessageW(hwndPad, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(pt.x, pt.y));
     SendMessageW(hwndPad, WM_LBUTTONUP, 0, MAKELPARAM(pt.x, pt.y));
-    EXPECT_EQ(CallLog({"SendString \"2\" 1"}), recorder.calls);
-    EXPECT_EQ(1, recorder.lRefCount); // borrowed, never AddRef'd
+    EXPECT_EQ(CallLog({"SendString \"2\" 1"}), recorder.Transcript());
+    EXPECT_EQ(1, recorder.RefCount()); // borrowed, never AddRef'd
 
     EXPECT_EQ(S_OK, pim->Showing());
     EXPECT_EQ(S_OK, pim->Hiding());

@@ -180,7 +180,7 @@ TEST_F(PenTrackingTest, LostCaptureCancelsThePressAndTheNextTapActsOnItsOwnKey)
     for (const CaptureLoss& loss : g_aCaptureLosses)
     {
         SCOPED_TRACE(loss.pszName);
-        panel->recorder.calls.clear();
+        panel->recorder.ClearTranscript();
         Send(WM_LBUTTONDOWN, FindKeyByChar(PAD_SCIENTIFIC, '3'));
         loss.pfnLose(panel->hwndPad, hwndOther);
         ReleaseCapture(); // whoever holds it now

@@ -6,8 +6,6 @@
 #include "keypad/pad_window.h"
 #include "pad/pad_state.h"
 
-#include <cstdio>
-
 namespace
 {
 
@@ -57,62 +55,6 @@ HKEY OpenClsidKey()
 }
 
 } // namespace
-
-HRESULT RecordingCallback::QueryInterface(REFIID riid, void** ppv)
-{
-    if (IsEqualIID(riid, IID_IUnknown) || IsEqualIID(riid, IID_IIMCallback))
-    {
-        *ppv = this;
-        AddRef();
-        return S_OK;
-    }
-    *ppv = nullptr;
-    return E_NOINTERFACE;
-}
-
-ULONG RecordingCallback::AddRef()
-{
-    return InterlockedIncrement(&lRefCount);
-}
-
-ULONG RecordingCallback::Release()
-{
-    return InterlockedDecrement(&lRefCount);
-}
-
-HRESULT RecordingCallback::SetImInfo(IMINFO*)
-{
-    calls.push_back("SetImInfo");
-    return S_OK;
-}
-
-HRESULT RecordingCallback::SendVirtualKey(BYTE bVk, DWORD dwFlags)
-{
-    char sz[64];
-    snprintf(sz, sizeof(sz), "SendVirtualKey %u 0x%lX", bVk, static_cast<unsigned long>(dwFlags));
-    calls.push_back(sz);
-    return S_OK;
-}
-
-HRESULT RecordingCallback::SendCharEvents(UINT uVk, UINT uKeyFlags, UINT uChars, UINT* puShift,
-                                          UINT* puChars)
-{
-    char sz[64];
-    snprintf(sz, sizeof(sz), "SendCharEvents %u 0x%X %u", uVk, uKeyFlags, uChars);
-    std::string s = sz;
-    for (UINT i = 0; i < uChars; ++i)
-        s += " " + std::to_string(puShift[i]);
-    for (UINT i = 0; i < uChars; ++i)
-        s += " " + std::to_string(puChars[i]);
-    calls.push_back(s);
-    return S_OK;
-}
-
-HRESULT RecordingCallback::SendString(BSTR ptszStr, DWORD dwChars)
-{
-    calls.push_back("SendString \"" + Narrow(ptszStr, dwChars) + "\" " + std::to_string(dwChars));
-    return S_OK;
-}
 
 void ClearSettingsStore()
 {

@@ -1,9 +1,10 @@
 #pragma once
 // A minimal input panel host for the keypad tests: a SIP window with a 240 x 80 client area, the
-// pad window created in it as the input method object creates it, and an IIMCallback that
-// records every call with its arguments, in order.
+// pad window created in it as the input method object creates it, and the host's recorder of
+// every IIMCallback call with its arguments, in order.
 
 #include "engine/command_codes.h"
+#include "host/recording_callback.h"
 #include "pad/layout.h"
 #include "platform/sip.h"
 
@@ -14,26 +15,6 @@
 #include <memory>
 #include <string>
 #include <vector>
-
-// One call that reached the host, written as text so that a sequence compares and prints well:
-// SendString "TEXT" N, SendVirtualKey VK 0xFLAGS, SendCharEvents VK 0xFLAGS COUNT [S] [C].
-typedef std::vector<std::string> CallLog;
-
-class RecordingCallback : public IIMCallback
-{
-  public:
-    HRESULT STDMETHODCALLTYPE QueryInterface(REFIID riid, void** ppv) override;
-    ULONG STDMETHODCALLTYPE AddRef() override;
-    ULONG STDMETHODCALLTYPE Release() override;
-    HRESULT STDMETHODCALLTYPE SetImInfo(IMINFO* pimi) override;
-    HRESULT STDMETHODCALLTYPE SendVirtualKey(BYTE bVk, DWORD dwFlags) override;
-    HRESULT STDMETHODCALLTYPE SendCharEvents(UINT uVk, UINT uKeyFlags, UINT uChars, UINT* puShift,
-                                             UINT* puChars) override;
-    HRESULT STDMETHODCALLTYPE SendString(BSTR ptszStr, DWORD dwChars) override;
-
-    CallLog calls;
-    LONG lRefCount = 1;
-};
 
 // Removes the component's registry key, so that a test starts from an empty settings store.
 void ClearSettingsStore();
@@ -117,7 +98,7 @@ class KeypadTest : public testing::Test
         Close();
         Open();
     }
-    const CallLog& Calls() const { return panel->recorder.calls; }
+    const CallLog& Calls() const { return panel->recorder.Transcript(); }
 
     std::unique_ptr<TestPanel> panel;
 };

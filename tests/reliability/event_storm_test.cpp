@@ -184,8 +184,8 @@ void RunEvent(Storm& storm)
         ComEvent(storm);
     else
         PumpMessages();
-    if (storm.recorder.calls.size() > 1000)
-        storm.recorder.calls.clear();
+    if (storm.recorder.Transcript().size() > 1000)
+        storm.recorder.ClearTranscript();
 }
 
 void Tap(HWND hwndPad, int nKey)
@@ -227,7 +227,7 @@ TEST(EventStormTest, KeypadStillCalculatesAfterARandomStorm)
     EXPECT_EQ(S_OK, storm.pim->ReceiveSipInfo(&si));
     EXPECT_EQ(S_OK, storm.pim->RegisterCallback(&storm.recorder));
     PumpMessages();
-    storm.recorder.calls.clear();
+    storm.recorder.ClearTranscript();
     HWND hwndPad = Pad(storm);
     Tap(hwndPad, FindKeyByCode(PAD_SCIENTIFIC, CMD_AC));
     for (char ch : {'1', '2'})
@@ -236,7 +236,7 @@ TEST(EventStormTest, KeypadStillCalculatesAfterARandomStorm)
     Tap(hwndPad, FindKeyByChar(PAD_SCIENTIFIC, '3'));
     Tap(hwndPad, FindKeyByCode(PAD_SCIENTIFIC, CMD_EQUAL));
     Tap(hwndPad, FindKeyByCode(PAD_SCIENTIFIC, CMD_INPUT));
-    EXPECT_EQ(CallLog({"SendString \"15\" 2"}), storm.recorder.calls);
+    EXPECT_EQ(CallLog({"SendString \"15\" 2"}), storm.recorder.Transcript());
 
     EXPECT_EQ(S_OK, storm.pim->Deselect());
     EXPECT_EQ(0u, storm.pim->Release());

@@ -50,7 +50,7 @@ void TapRandomKeys(TestPanel& panel, std::mt19937& rng, unsigned long ulTaps, Ke
         int nKey = anChoice[rng() % anChoice.size()];
         tapped.insert({nPad, nKey});
         panel.TapKey(nKey);
-        panel.recorder.calls.clear();
+        panel.recorder.ClearTranscript();
     }
 }
 
@@ -82,7 +82,7 @@ void SelectionCycle(HWND hwndSip, RecordingCallback* pRecorder)
     pim->Hiding();
     EXPECT_EQ(S_OK, pim->Deselect());
     EXPECT_EQ(0u, pim->Release());
-    pRecorder->calls.clear();
+    pRecorder->ClearTranscript();
 }
 
 const int g_aOptionBoxes[] = {IDC_EQUELTOINPUT, IDC_INPUTTOCLEAR, IDC_DIRECTINEX, IDC_DIRECTOUTEX};
