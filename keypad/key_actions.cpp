@@ -2,153 +2,141 @@
 
 #include "engine/calculator.h"
 #include "keypad/painting.h"
-#include "pad/pad_state.h"
 
 namespace
 {
 
-PadWindowData* WindowData(HWND hwnd)
+// Erasing first: a shorter text must not leave the end of a longer one behind. UpdateWindow
+// sends WM_PAINT at once, so the display shows the key's result before the pen up returns.
+void RepaintDisplay(const PadState& state)
 {
-    return reinterpret_cast<PadWindowData*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
+    InvalidateRect(state.hwndPad, &state.rcDisplay, TRUE);
+    UpdateWindow(state.hwndPad);
 }
 
-// The host's interface, or null before the host has registered it.
-IIMCallback* Callback(HWND hwnd)
-{
-    PadWindowData* pData = WindowData(hwnd);
-    return pData != nullptr ? pData->m_pCallback : nullptr;
-}
-
-void RepaintDisplay()
-{
-    InvalidateRect(g_PadState.hwndPad, &g_PadState.rcDisplay, TRUE);
-    UpdateWindow(g_PadState.hwndPad);
-}
-
-void ActOnModeKey(const KeyDef* pKey)
+void ActOnModeKey(PadState& state, const KeyDef* pKey)
 {
     switch (pKey->wCode)
     {
     case CMD_INV:
-        g_PadState.bInv = !g_PadState.bInv;
-        RepaintPad();
+        state.bInv = !state.bInv;
+        RepaintPad(state);
         break;
     case CMD_HYP:
-        g_PadState.bHyp = !g_PadState.bHyp;
-        RepaintPad();
+        state.bHyp = !state.bHyp;
+        RepaintPad(state);
         break;
     case CMD_DEC:
     case CMD_HEX:
     case CMD_OCT:
     case CMD_BIN:
-        g_PadState.nRadix = pKey->wCode - CMD_DEC;
-        ChangeRadix(g_PadState.nRadix);
-        RefreshDisplay();
-        DrawRadixIndicator(nullptr);
+        state.nRadix = pKey->wCode - CMD_DEC;
+        ChangeRadix(state.nRadix);
+        RefreshDisplay(state);
+        DrawRadixIndicator(state, nullptr);
         break;
     }
 }
 
-void ActOnPadKey(HWND hwnd, const KeyDef* pKey)
+void ActOnPadKey(PadState& state, IIMCallback* pCallback, const KeyDef* pKey)
 {
     switch (pKey->wKind)
     {
     case KEY_CHAR:
         EnterChar(static_cast<WideChar>(pKey->wChar));
-        RefreshDisplay();
+        RefreshDisplay(state);
         break;
     case KEY_COMMAND: {
-        unsigned nCode = SelectKeyCode(pKey);
+        unsigned nCode = SelectKeyCode(state, pKey);
         ExecuteCommand(nCode);
-        RefreshDisplay();
-        if (nCode == CMD_EQUAL && g_PadState.bEquelToInput)
-            SendDisplayText(Callback(hwnd));
+        RefreshDisplay(state);
+        if (nCode == CMD_EQUAL && state.bEquelToInput)
+            SendDisplayText(state, pCallback);
         break;
     }
-    case KEY_MODE: ActOnModeKey(pKey); break;
+    case KEY_MODE: ActOnModeKey(state, pKey); break;
     case KEY_PADSWITCH:
-        g_PadState.nPadType =
-            g_PadState.nPadType == PAD_SCIENTIFIC ? PAD_PROGRAMMER : PAD_SCIENTIFIC;
-        Reset(g_PadState.nPadType, g_PadState.nRadix);
-        GetDisplayText(g_PadState.szDisplay);
-        RepaintPad();
+        state.nPadType = state.nPadType == PAD_SCIENTIFIC ? PAD_PROGRAMMER : PAD_SCIENTIFIC;
+        Reset(state.nPadType, state.nRadix);
+        GetDisplayText(state.szDisplay);
+        RepaintPad(state);
         break;
-    case KEY_INPUT: SendDisplayText(Callback(hwnd)); break;
+    case KEY_INPUT: SendDisplayText(state, pCallback); break;
     }
 }
 
 } // namespace
 
-void ReleaseKey(HWND hwnd, int, int)
+void ReleaseKey(PadState& state, IIMCallback* pCallback)
 {
     // The press ends before the capture goes, so that the capture change finds nothing to cancel.
-    int nKey = g_PadState.nPressedKey;
-    g_PadState.nPressedKey = NO_KEY;
-    InvertKey(nKey, nullptr);
+    int nKey = state.nPressedKey;
+    state.nPressedKey = NO_KEY;
+    InvertKey(state, nKey, nullptr);
     ReleaseCapture();
     if (nKey == NO_KEY)
         return;
 
-    const KeyDef* pKey = KeyByIndex(g_PadState.nPadType, nKey);
+    const KeyDef* pKey = KeyByIndex(state.nPadType, nKey);
     if (nKey < DIRECT_KEY_BASE && pKey != nullptr && pKey->wKind == KEY_DIRECT)
     {
-        g_PadState.bDirect = !g_PadState.bDirect;
-        RepaintPad();
+        state.bDirect = !state.bDirect;
+        RepaintPad(state);
         return;
     }
-    if (g_PadState.bDirect)
+    if (state.bDirect)
     {
-        SendDirectKey(hwnd, nKey);
+        SendDirectKey(state, nKey, pCallback);
         return;
     }
     if (nKey >= DIRECT_KEY_BASE || pKey == nullptr)
         return;
-    ActOnPadKey(hwnd, pKey);
+    ActOnPadKey(state, pCallback, pKey);
 }
 
-unsigned SelectKeyCode(const KeyDef* pKey)
+unsigned SelectKeyCode(const PadState& state, const KeyDef* pKey)
 {
     unsigned nCode;
-    if (g_PadState.bInv && g_PadState.bHyp)
+    if (state.bInv && state.bHyp)
         nCode = pKey->wInvHypCode;
-    else if (g_PadState.bInv)
+    else if (state.bInv)
         nCode = pKey->wInvCode;
-    else if (g_PadState.bHyp)
+    else if (state.bHyp)
         nCode = pKey->wHypCode;
     else
         nCode = pKey->wCode;
     return nCode != 0 ? nCode : pKey->wCode;
 }
 
-void RefreshDisplay()
+void RefreshDisplay(PadState& state)
 {
-    GetDisplayText(g_PadState.szDisplay);
-    RepaintDisplay();
+    GetDisplayText(state.szDisplay);
+    RepaintDisplay(state);
 }
 
-void RepaintPad()
+void RepaintPad(const PadState& state)
 {
-    InvalidateRect(g_PadState.hwndPad, nullptr, FALSE);
-    UpdateWindow(g_PadState.hwndPad);
+    // No erasing: the pad's artwork covers every pixel, so erasing first would only flicker.
+    InvalidateRect(state.hwndPad, nullptr, FALSE);
+    UpdateWindow(state.hwndPad);
 }
 
-void SendDisplayText(IIMCallback* pCallback)
+void SendDisplayText(PadState& state, IIMCallback* pCallback)
 {
     if (pCallback != nullptr)
-        pCallback->SendString(g_PadState.szDisplay, lstrlenW(g_PadState.szDisplay));
-    if (g_PadState.bInputToClear)
+        pCallback->SendString(state.szDisplay, lstrlenW(state.szDisplay));
+    if (state.bInputToClear)
     {
         ExecuteCommand(CMD_AC);
-        RefreshDisplay();
+        RefreshDisplay(state);
     }
 }
 
-void SendDirectKey(HWND hwnd, int nKey)
+void SendDirectKey(const PadState& state, int nKey, IIMCallback* pCallback)
 {
-    const KeyDef* pKey = KeyByIndex(g_PadState.nPadType, nKey);
+    const KeyDef* pKey = KeyByIndex(state.nPadType, nKey);
     if (pKey == nullptr)
         return;
-    IIMCallback* pCallback = Callback(hwnd);
     if (pKey->wKind == KEY_VKEY)
         SendKeyEvent(pKey->wCode, pKey->wChar, pCallback);
     else if (pKey->wChar != 0)
@@ -177,9 +165,14 @@ void SendKeyEvent(WORD wVirtualKey, WCHAR ch, IIMCallback* pCallback)
     pCallback->SendCharEvents(wVirtualKey, KeyStateDownFlag, 1, &uShift, &uChar);
 }
 
+void SetDisplayText(PadState& state, const WCHAR* pszText, BOOL bRepaint)
+{
+    lstrcpynW(state.szDisplay, pszText, PAD_DISPLAY_CHARS + 1);
+    if (bRepaint)
+        RepaintDisplay(state);
+}
+
 void SetDisplayText(const WCHAR* pszText, BOOL bRepaint)
 {
-    lstrcpynW(g_PadState.szDisplay, pszText, PAD_DISPLAY_CHARS + 1);
-    if (bRepaint)
-        RepaintDisplay();
+    SetDisplayText(g_PadState, pszText, bRepaint);
 }

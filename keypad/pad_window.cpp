@@ -5,13 +5,13 @@
 #include "keypad/key_actions.h"
 #include "keypad/painting.h"
 #include "pad/layout.h"
-#include "pad/pad_state.h"
 #include "settings/settings_store.h"
 
 namespace
 {
 
-typedef LRESULT (*MessageHandler)(HWND hwnd, UINT uMsg, WPARAM wParam, LPARAM lParam);
+typedef LRESULT (*MessageHandler)(HWND hwnd, PadState& state, UINT uMsg, WPARAM wParam,
+                                  LPARAM lParam);
 
 struct MessageEntry
 {
@@ -19,16 +19,34 @@ struct MessageEntry
     MessageHandler pfnHandler;
 };
 
-LRESULT OnCreate(HWND hwnd, UINT, WPARAM, LPARAM)
+// The window's record lives in its user data slot, where the window procedure finds it from the
+// handle alone; null before WM_CREATE has allocated it.
+PadWindowData* WindowData(HWND hwnd)
+{
+    return reinterpret_cast<PadWindowData*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
+}
+
+// The host's interface, or null before the host has registered it.
+IIMCallback* WindowCallback(HWND hwnd)
+{
+    PadWindowData* pData = WindowData(hwnd);
+    return pData != nullptr ? pData->m_pCallback : nullptr;
+}
+
+// Creation starts a selection: the saved pad state and options, a fresh calculation, and the
+// window's record. Without the record the window cannot work, so it destroys itself and Select
+// sees no window.
+LRESULT OnCreate(HWND hwnd, PadState& state, UINT, WPARAM, LPARAM)
 {
     // The window runs the module's code: the module stays loaded while it exists.
     ChangeObjectCount(1);
-    LoadPadSettings();
-    LoadOptions();
-    SetDisplayText(L"0", FALSE);
-    g_PadState.nPressedKey = NO_KEY;
-    g_PadState.bDirect = FALSE;
-    Reset(g_PadState.nPadType, g_PadState.nRadix);
+    LoadPadSettings(state);
+    LoadOptions(state);
+    SetDisplayText(state, L"0", FALSE);
+    state.nPressedKey = NO_KEY;
+    state.bDirect = FALSE;
+    Reset(state.nPadType, state.nRadix);
+    // LPTR: zeroed, so the callback pointer is null until the host registers one.
     PadWindowData* pData = static_cast<PadWindowData*>(LocalAlloc(LPTR, sizeof(PadWindowData)));
     if (pData == nullptr)
     {
@@ -39,14 +57,17 @@ LRESULT OnCreate(HWND hwnd, UINT, WPARAM, LPARAM)
     return 0;
 }
 
-LRESULT OnPaintMessage(HWND hwnd, UINT, WPARAM, LPARAM)
+// The window manager asks for the invalid part of the pad, after an invalidation or an exposure.
+LRESULT OnPaintMessage(HWND hwnd, PadState& state, UINT, WPARAM, LPARAM)
 {
-    return OnPaint(hwnd);
+    return OnPaint(hwnd, state);
 }
 
-LRESULT OnPadImInfo(HWND hwnd, UINT, WPARAM wParam, LPARAM lParam)
+// The input method object's relay: the host's interface (posted by RegisterCallback) or a new
+// size of the input panel (sent by ReceiveSipInfo).
+LRESULT OnPadImInfo(HWND hwnd, PadState&, UINT, WPARAM wParam, LPARAM lParam)
 {
-    PadWindowData* pData = reinterpret_cast<PadWindowData*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
+    PadWindowData* pData = WindowData(hwnd);
     if (wParam == PAD_IMINFO_CALLBACK)
     {
         if (pData != nullptr)
@@ -56,45 +77,50 @@ LRESULT OnPadImInfo(HWND hwnd, UINT, WPARAM wParam, LPARAM lParam)
     {
         RECT rc = {};
         GetClientRect(GetParent(hwnd), &rc);
+        // Repaint TRUE: the pad is drawn for its new size at the next WM_PAINT.
         MoveWindow(hwnd, 0, 0, rc.right - rc.left, rc.bottom - rc.top, TRUE);
     }
     return 0;
 }
 
+// The pen: down presses a key, a move off it cancels the press, up performs it. A double-click
+// (the class has CS_DBLCLKS) is the second tap of a fast pair and presses like any other.
 // Positions are unsigned, so a pen captured left of or above the window lies in no key.
-LRESULT OnPenMessage(HWND hwnd, UINT uMsg, WPARAM, LPARAM lParam)
+LRESULT OnPenMessage(HWND hwnd, PadState& state, UINT uMsg, WPARAM, LPARAM lParam)
 {
     int x = LOWORD(lParam);
     int y = HIWORD(lParam);
     switch (uMsg)
     {
-    case WM_MOUSEMOVE: TrackKey(x, y); break;
-    case WM_LBUTTONDOWN: PressKey(hwnd, x, y); break;
-    case WM_LBUTTONUP: ReleaseKey(hwnd, x, y); break;
-    case WM_LBUTTONDBLCLK: PressKey(hwnd, x, y); break;
+    case WM_MOUSEMOVE: TrackKey(state, x, y); break;
+    case WM_LBUTTONDOWN: PressKey(state, x, y); break;
+    case WM_LBUTTONUP: ReleaseKey(state, WindowCallback(hwnd)); break;
+    case WM_LBUTTONDBLCLK: PressKey(state, x, y); break;
     }
     return 0;
 }
 
 // A menu or dialog opening (WM_CANCELMODE), ReleaseCapture or another window taking the capture
 // ends the press: the pen up it was waiting for will never come to this window.
-LRESULT OnCaptureLost(HWND hwnd, UINT uMsg, WPARAM, LPARAM lParam)
+LRESULT OnCaptureLost(HWND hwnd, PadState& state, UINT uMsg, WPARAM, LPARAM lParam)
 {
     if (uMsg == WM_CAPTURECHANGED && reinterpret_cast<HWND>(lParam) == hwnd)
         return 0;
-    CancelPress();
+    CancelPress(state);
     if (uMsg == WM_CANCELMODE && GetCapture() == hwnd)
         ReleaseCapture();
     return 0;
 }
 
-LRESULT OnDestroy(HWND hwnd, UINT, WPARAM, LPARAM)
+// Deselect ends the selection: the record goes with the window, the pad state is kept for the
+// next one.
+LRESULT OnDestroy(HWND hwnd, PadState& state, UINT, WPARAM, LPARAM)
 {
-    HLOCAL hData = reinterpret_cast<HLOCAL>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
+    HLOCAL hData = reinterpret_cast<HLOCAL>(WindowData(hwnd));
     SetWindowLongPtrW(hwnd, GWLP_USERDATA, 0);
     if (hData != nullptr)
         LocalFree(hData);
-    SavePadSettings();
+    SavePadSettings(state);
     ChangeObjectCount(-1);
     return 0;
 }
@@ -122,29 +148,31 @@ bool PointInKey(int nKey, const KeyDef* pKey, int x, int y)
 
 LRESULT CALLBACK PadWndProc(HWND hwnd, UINT uMsg, WPARAM wParam, LPARAM lParam)
 {
-    g_PadState.hwndPad = hwnd;
+    // The one place the pad window reaches the keypad's pad state; the handlers are handed it.
+    PadState& state = g_PadState;
+    state.hwndPad = hwnd;
     for (const MessageEntry& entry : g_aPadMessageTable)
     {
         if (entry.uMsg == uMsg)
-            return entry.pfnHandler(hwnd, uMsg, wParam, lParam);
+            return entry.pfnHandler(hwnd, state, uMsg, wParam, lParam);
     }
     return DefWindowProcW(hwnd, uMsg, wParam, lParam);
 }
 
-int HitTestKey(int x, int y)
+int HitTestKey(const PadState& state, int x, int y)
 {
-    int nPad = g_PadState.nPadType;
+    int nPad = state.nPadType;
     int nResult = NO_KEY;
     int nToggle = NO_KEY;
     for (int i = 0; i < g_Layout.header.nKeyCount[nPad] && nResult == NO_KEY; ++i)
     {
         const KeyDef* pKey = KeyByIndex(nPad, i);
-        if ((!g_PadState.bDirect || IsActiveInDirectMode(pKey)) && PointInKey(i, pKey, x, y))
+        if ((!state.bDirect || IsActiveInDirectMode(pKey)) && PointInKey(i, pKey, x, y))
             nResult = i;
         if (pKey->wKind == KEY_DIRECT)
             nToggle = i;
     }
-    if (g_PadState.bDirect)
+    if (state.bDirect)
     {
         if (nResult == NO_KEY)
         {
@@ -155,39 +183,46 @@ int HitTestKey(int x, int y)
                     nResult = nKey;
             }
         }
-        if (g_PadState.bDirectOutEx && nResult == NO_KEY)
+        if (state.bDirectOutEx && nResult == NO_KEY)
             nResult = nToggle;
     }
-    else if (g_PadState.bDirectInEx && nResult == NO_KEY)
+    else if (state.bDirectInEx && nResult == NO_KEY)
     {
         POINT pt = {x, y};
-        if (PtInRect(&g_PadState.rcDisplay, pt))
+        if (PtInRect(&state.rcDisplay, pt))
             nResult = nToggle;
     }
     return nResult;
 }
 
-void PressKey(HWND hwnd, int x, int y)
+int HitTestKey(int x, int y)
 {
-    if (g_PadState.nPressedKey != NO_KEY)
-        return;
-    SetCapture(hwnd);
-    g_PadState.nPressedKey = HitTestKey(x, y);
-    InvertKey(g_PadState.nPressedKey, nullptr);
+    return HitTestKey(g_PadState, x, y);
 }
 
-void TrackKey(int x, int y)
+void PressKey(PadState& state, int x, int y)
 {
-    if (g_PadState.nPressedKey == NO_KEY)
+    if (state.nPressedKey != NO_KEY)
         return;
-    if (HitTestKey(x, y) == g_PadState.nPressedKey)
-        return;
-    CancelPress();
+    // The capture brings the pen's moves and its lift to the pad even outside it, so a press
+    // always ends in ReleaseKey.
+    SetCapture(state.hwndPad);
+    state.nPressedKey = HitTestKey(state, x, y);
+    InvertKey(state, state.nPressedKey, nullptr);
 }
 
-void CancelPress()
+void TrackKey(PadState& state, int x, int y)
 {
-    int nKey = g_PadState.nPressedKey;
-    g_PadState.nPressedKey = NO_KEY;
-    InvertKey(nKey, nullptr);
+    if (state.nPressedKey == NO_KEY)
+        return;
+    if (HitTestKey(state, x, y) == state.nPressedKey)
+        return;
+    CancelPress(state);
+}
+
+void CancelPress(PadState& state)
+{
+    int nKey = state.nPressedKey;
+    state.nPressedKey = NO_KEY;
+    InvertKey(state, nKey, nullptr);
 }

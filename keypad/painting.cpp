@@ -31,26 +31,26 @@ bool DrawBitmap(HDC hdc, HDC hdcMem, const WCHAR* pszName, int x, int y, DWORD d
     return true;
 }
 
-const WCHAR* OverlayBitmap()
+const WCHAR* OverlayBitmap(const PadState& state)
 {
-    if (g_PadState.bInv && g_PadState.bHyp)
+    if (state.bInv && state.bHyp)
         return L"PAD1_INV_HYP";
-    if (g_PadState.bInv)
+    if (state.bInv)
         return L"PAD1_INV";
-    if (g_PadState.bHyp)
+    if (state.bHyp)
         return L"PAD1_HYP";
     return nullptr;
 }
 
 // Greys every key that does nothing in direct mode: OR-ing dark gray turns its black label dark
 // gray and leaves lighter pixels, while the key's one-pixel edge stays as it is.
-void GreyInactiveKeys(HDC hdc, HDC hdcMem)
+void GreyInactiveKeys(const PadState& state, HDC hdc, HDC hdcMem)
 {
     HBITMAP hbm = LoadBitmapW(g_hInstance, L"PAD_DISABLE");
     if (hbm == nullptr)
         return;
     HGDIOBJ hbmDefault = SelectObject(hdcMem, hbm);
-    int nPad = g_PadState.nPadType;
+    int nPad = state.nPadType;
     for (int i = 0; i < g_Layout.header.nKeyCount[nPad]; ++i)
     {
         const KeyDef* pKey = KeyByIndex(nPad, i);
@@ -103,69 +103,17 @@ HFONT SelectFittingFont(HDC hdc, const WCHAR* pszText, int nWidth)
     return hfontFit;
 }
 
-} // namespace
-
-LRESULT OnPaint(HWND hwnd)
+void DrawDisplayText(const PadState& state, HDC hdc)
 {
-    PAINTSTRUCT ps;
-    HDC hdc = BeginPaint(hwnd, &ps);
-    HDC hdcMem = CreateCompatibleDC(hdc);
-
-    DrawBitmap(hdc, hdcMem, g_apszPadBitmaps[g_PadState.nPadType], 0, 0, SRCCOPY);
-    if (g_PadState.nPadType == PAD_SCIENTIFIC)
-    {
-        const WCHAR* pszOverlay = OverlayBitmap();
-        if (pszOverlay != nullptr)
-            DrawBitmap(hdc, hdcMem, pszOverlay, g_Layout.header.nOverlayLeft,
-                       g_Layout.header.nOverlayTop, SRCCOPY);
-    }
-    else
-    {
-        InvertKey(g_Layout.header.nRadixKey[g_PadState.nRadix], hdc);
-    }
-
-    if (g_PadState.bDirect)
-    {
-        DrawBitmap(hdc, hdcMem, L"PAD_DIRECT", g_Layout.header.nDirectLeft,
-                   g_Layout.header.nDirectTop, SRCCOPY);
-        GreyInactiveKeys(hdc, hdcMem);
-    }
-    else
-    {
-        DrawDisplayText(hdc);
-    }
-    // The key under the pen stays inverted whenever the pad is repainted, so that the pen up's
-    // inversion restores it.
-    InvertKey(g_PadState.nPressedKey, hdc);
-
-    DeleteDC(hdcMem);
-    EndPaint(hwnd, &ps);
-    return 0;
-}
-
-void InvertKey(int nKey, HDC hdc)
-{
-    const KeyDef* pKey = KeyByIndex(g_PadState.nPadType, nKey);
-    if (pKey == nullptr)
-        return;
-    HDC hdcWindow = hdc == nullptr ? GetDC(g_PadState.hwndPad) : hdc;
-    KeyBounds bounds = KeyRectangle(nKey, pKey);
-    PatBlt(hdcWindow, bounds.nLeft, bounds.nTop, bounds.nRight - bounds.nLeft,
-           bounds.nBottom - bounds.nTop, DSTINVERT);
-    if (hdc == nullptr)
-        ReleaseDC(g_PadState.hwndPad, hdcWindow);
-}
-
-void DrawDisplayText(HDC hdc)
-{
+    // Opaque on white: the text replaces what the display showed, artwork included.
     int nOldMode = SetBkMode(hdc, OPAQUE);
     COLORREF crOldBack = SetBkColor(hdc, RGB(255, 255, 255));
-    RECT rcText = g_PadState.rcDisplay;
+    RECT rcText = state.rcDisplay;
     rcText.left += DISPLAY_TEXT_MARGIN;
     rcText.right -= DISPLAY_TEXT_MARGIN;
     HGDIOBJ hfontDefault = GetCurrentObject(hdc, OBJ_FONT);
-    HFONT hfontFit = SelectFittingFont(hdc, g_PadState.szDisplay, rcText.right - rcText.left);
-    DrawTextW(hdc, g_PadState.szDisplay, -1, &rcText, DT_RIGHT | DT_VCENTER | DT_SINGLELINE);
+    HFONT hfontFit = SelectFittingFont(hdc, state.szDisplay, rcText.right - rcText.left);
+    DrawTextW(hdc, state.szDisplay, -1, &rcText, DT_RIGHT | DT_VCENTER | DT_SINGLELINE);
     if (hfontFit != nullptr)
     {
         SelectObject(hdc, hfontDefault);
@@ -175,11 +123,73 @@ void DrawDisplayText(HDC hdc)
     SetBkMode(hdc, nOldMode);
 }
 
-void DrawRadixIndicator(HDC hdc)
+} // namespace
+
+LRESULT OnPaint(HWND hwnd, const PadState& state)
 {
-    if (g_PadState.nPadType != PAD_PROGRAMMER)
+    // BeginPaint validates the update region (and erases it if the invalidation asked): without
+    // it the window would get WM_PAINT again and again.
+    PAINTSTRUCT ps;
+    HDC hdc = BeginPaint(hwnd, &ps);
+    // The bitmaps are selected into a memory DC of the window's format and copied from there.
+    HDC hdcMem = CreateCompatibleDC(hdc);
+
+    DrawBitmap(hdc, hdcMem, g_apszPadBitmaps[state.nPadType], 0, 0, SRCCOPY);
+    if (state.nPadType == PAD_SCIENTIFIC)
+    {
+        const WCHAR* pszOverlay = OverlayBitmap(state);
+        if (pszOverlay != nullptr)
+            DrawBitmap(hdc, hdcMem, pszOverlay, g_Layout.header.nOverlayLeft,
+                       g_Layout.header.nOverlayTop, SRCCOPY);
+    }
+    else
+    {
+        InvertKey(state, g_Layout.header.nRadixKey[state.nRadix], hdc);
+    }
+
+    if (state.bDirect)
+    {
+        DrawBitmap(hdc, hdcMem, L"PAD_DIRECT", g_Layout.header.nDirectLeft,
+                   g_Layout.header.nDirectTop, SRCCOPY);
+        GreyInactiveKeys(state, hdc, hdcMem);
+    }
+    else
+    {
+        DrawDisplayText(state, hdc);
+    }
+    // The key under the pen stays inverted whenever the pad is repainted, so that the pen up's
+    // inversion restores it.
+    InvertKey(state, state.nPressedKey, hdc);
+
+    DeleteDC(hdcMem);
+    EndPaint(hwnd, &ps);
+    return 0;
+}
+
+void InvertKey(const PadState& state, int nKey, HDC hdc)
+{
+    const KeyDef* pKey = KeyByIndex(state.nPadType, nKey);
+    if (pKey == nullptr)
         return;
-    HDC hdcWindow = hdc == nullptr ? GetDC(g_PadState.hwndPad) : hdc;
+    // Outside WM_PAINT the window's own DC draws at once, with no repaint in between.
+    HDC hdcWindow = hdc == nullptr ? GetDC(state.hwndPad) : hdc;
+    KeyBounds bounds = KeyRectangle(nKey, pKey);
+    PatBlt(hdcWindow, bounds.nLeft, bounds.nTop, bounds.nRight - bounds.nLeft,
+           bounds.nBottom - bounds.nTop, DSTINVERT); // inverting twice restores it
+    if (hdc == nullptr)
+        ReleaseDC(state.hwndPad, hdcWindow);
+}
+
+void InvertKey(int nKey, HDC hdc)
+{
+    InvertKey(g_PadState, nKey, hdc);
+}
+
+void DrawRadixIndicator(const PadState& state, HDC hdc)
+{
+    if (state.nPadType != PAD_PROGRAMMER)
+        return;
+    HDC hdcWindow = hdc == nullptr ? GetDC(state.hwndPad) : hdc;
     HDC hdcMem = CreateCompatibleDC(hdcWindow);
     HBITMAP hbm = LoadBitmapW(g_hInstance, g_apszPadBitmaps[PAD_PROGRAMMER]);
     if (hbm != nullptr)
@@ -195,7 +205,12 @@ void DrawRadixIndicator(HDC hdc)
         DeleteObject(hbm);
     }
     DeleteDC(hdcMem);
-    InvertKey(g_Layout.header.nRadixKey[g_PadState.nRadix], hdcWindow);
+    InvertKey(state, g_Layout.header.nRadixKey[state.nRadix], hdcWindow);
     if (hdc == nullptr)
-        ReleaseDC(g_PadState.hwndPad, hdcWindow);
+        ReleaseDC(state.hwndPad, hdcWindow);
+}
+
+void DrawRadixIndicator(HDC hdc)
+{
+    DrawRadixIndicator(g_PadState, hdc);
 }

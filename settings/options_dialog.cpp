@@ -12,8 +12,17 @@ const int OPTION_COUNT = 4;
 const int g_aOptionIds[OPTION_COUNT] = {IDC_EQUELTOINPUT, IDC_INPUTTOCLEAR, IDC_DIRECTINEX,
                                         IDC_DIRECTOUTEX};
 
-// The working copies the dialog edits while it runs.
-BOOL g_abOptions[OPTION_COUNT];
+// The working copies the dialog edits while it runs, handed to it through DialogBoxIndirectParamW's
+// lParam and kept in its DWLP_USER slot, as a dialog keeps its own state.
+struct OptionsDialogState
+{
+    BOOL abOptions[OPTION_COUNT];
+};
+
+OptionsDialogState* DialogState(HWND hwndDlg)
+{
+    return reinterpret_cast<OptionsDialogState*>(GetWindowLongPtrW(hwndDlg, DWLP_USER));
+}
 
 // Centres the dialog over its owner; without one it stays where it was created.
 void CentreOverOwner(HWND hwndDlg)
@@ -31,17 +40,17 @@ void CentreOverOwner(HWND hwndDlg)
     SetWindowPos(hwndDlg, nullptr, x, y, -1, -1, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
-void InitOptionsDialog(HWND hwndDlg)
+void InitOptionsDialog(HWND hwndDlg, const OptionsDialogState& state)
 {
     for (int i = 0; i < OPTION_COUNT; ++i)
-        SendDlgItemMessageW(hwndDlg, g_aOptionIds[i], BM_SETCHECK, g_abOptions[i] ? 1 : 0, 0);
+        SendDlgItemMessageW(hwndDlg, g_aOptionIds[i], BM_SETCHECK, state.abOptions[i] ? 1 : 0, 0);
     CentreOverOwner(hwndDlg);
 }
 
-void ReadOptionsBack(HWND hwndDlg)
+void ReadOptionsBack(HWND hwndDlg, OptionsDialogState& state)
 {
     for (int i = 0; i < OPTION_COUNT; ++i)
-        g_abOptions[i] =
+        state.abOptions[i] =
             SendDlgItemMessageW(hwndDlg, g_aOptionIds[i], BM_GETCHECK, 0, 0) == BST_CHECKED;
 }
 
@@ -49,43 +58,53 @@ void ReadOptionsBack(HWND hwndDlg)
 
 void RunOptionsDialog(HWND hwndOwner)
 {
-    LoadOptions();
-    if (ShowOptionsDialog(&g_PadState.bEquelToInput, &g_PadState.bInputToClear,
-                          &g_PadState.bDirectInEx, &g_PadState.bDirectOutEx, hwndOwner) == 1)
-        SaveOptions();
+    PadState& state = g_PadState;
+    LoadOptions(state);
+    if (ShowOptionsDialog(&state.bEquelToInput, &state.bInputToClear, &state.bDirectInEx,
+                          &state.bDirectOutEx, hwndOwner) == 1)
+        SaveOptions(state);
 }
 
 int ShowOptionsDialog(BOOL* pbEquelToInput, BOOL* pbInputToClear, BOOL* pbDirectInEx,
                       BOOL* pbDirectOutEx, HWND hwndOwner)
 {
     BOOL* apbOptions[OPTION_COUNT] = {pbEquelToInput, pbInputToClear, pbDirectInEx, pbDirectOutEx};
+    OptionsDialogState state;
     for (int i = 0; i < OPTION_COUNT; ++i)
-        g_abOptions[i] = *apbOptions[i];
+        state.abOptions[i] = *apbOptions[i];
 
+    // A loaded resource lives as long as the module: nothing to unlock or free afterwards.
     HRSRC hrsrc = FindResourceW(g_hInstance, L"OPTION", RT_DIALOG);
     HGLOBAL hTemplate = hrsrc != nullptr ? LoadResource(g_hInstance, hrsrc) : nullptr;
     if (hTemplate == nullptr)
         return 0;
     INT_PTR nResult =
         DialogBoxIndirectParamW(g_hInstance, static_cast<LPCDLGTEMPLATEW>(LockResource(hTemplate)),
-                                hwndOwner, OptionsDlgProc, 0);
+                                hwndOwner, OptionsDlgProc, reinterpret_cast<LPARAM>(&state));
     if (nResult != IDOK)
         return 0;
     for (int i = 0; i < OPTION_COUNT; ++i)
-        *apbOptions[i] = g_abOptions[i];
+        *apbOptions[i] = state.abOptions[i];
     return 1;
 }
 
-INT_PTR CALLBACK OptionsDlgProc(HWND hwndDlg, UINT uMsg, WPARAM wParam, LPARAM)
+INT_PTR CALLBACK OptionsDlgProc(HWND hwndDlg, UINT uMsg, WPARAM wParam, LPARAM lParam)
 {
     switch (uMsg)
     {
-    case WM_INITDIALOG: InitOptionsDialog(hwndDlg); return TRUE;
+    // The controls exist now: check them from the working copies, which lParam brings. TRUE lets
+    // the dialog manager put the focus on the first control.
+    case WM_INITDIALOG:
+        SetWindowLongPtrW(hwndDlg, DWLP_USER, lParam);
+        InitOptionsDialog(hwndDlg, *reinterpret_cast<OptionsDialogState*>(lParam));
+        return TRUE;
+    // OK (also Enter, and the caption's OK button on the handheld) keeps the boxes' states;
+    // Cancel (also Esc and the close box) keeps nothing.
     case WM_COMMAND:
         switch (LOWORD(wParam))
         {
         case IDOK:
-            ReadOptionsBack(hwndDlg);
+            ReadOptionsBack(hwndDlg, *DialogState(hwndDlg));
             EndDialog(hwndDlg, IDOK);
             return TRUE;
         case IDCANCEL: EndDialog(hwndDlg, IDCANCEL); return TRUE;

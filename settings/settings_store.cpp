@@ -65,50 +65,60 @@ LONG WriteSettingDword(HKEY hkeyRoot, const WCHAR* pszPath, const WCHAR* pszName
     return lResult;
 }
 
-void LoadPadSettings()
+void LoadPadSettings(PadState& state)
 {
-    g_PadState.nPadType = 0;
-    g_PadState.bInv = FALSE;
-    g_PadState.bHyp = FALSE;
-    g_PadState.nRadix = 0;
+    state.nPadType = 0;
+    state.bInv = FALSE;
+    state.bHyp = FALSE;
+    state.nRadix = 0;
     WCHAR szPath[REGISTRY_PATH_SIZE];
     BuildClsidKeyPath(szPath);
-    g_PadState.nPadType = LoadIndex(szPath, L"PadType", PAD_COUNT);
-    g_PadState.bInv = LoadFlag(szPath, L"ModeInv");
-    g_PadState.bHyp = LoadFlag(szPath, L"ModeHyp");
-    g_PadState.nRadix = LoadIndex(szPath, L"Radix", RADIX_COUNT);
+    state.nPadType = LoadIndex(szPath, L"PadType", PAD_COUNT);
+    state.bInv = LoadFlag(szPath, L"ModeInv");
+    state.bHyp = LoadFlag(szPath, L"ModeHyp");
+    state.nRadix = LoadIndex(szPath, L"Radix", RADIX_COUNT);
 }
 
-void SavePadSettings()
+void SavePadSettings(const PadState& state)
 {
     WCHAR szPath[REGISTRY_PATH_SIZE];
     BuildClsidKeyPath(szPath);
-    WriteSettingDword(HKEY_CLASSES_ROOT, szPath, L"PadType", g_PadState.nPadType);
-    SaveFlag(szPath, L"ModeInv", g_PadState.bInv);
-    SaveFlag(szPath, L"ModeHyp", g_PadState.bHyp);
-    WriteSettingDword(HKEY_CLASSES_ROOT, szPath, L"Radix", g_PadState.nRadix);
+    WriteSettingDword(HKEY_CLASSES_ROOT, szPath, L"PadType", state.nPadType);
+    SaveFlag(szPath, L"ModeInv", state.bInv);
+    SaveFlag(szPath, L"ModeHyp", state.bHyp);
+    WriteSettingDword(HKEY_CLASSES_ROOT, szPath, L"Radix", state.nRadix);
+}
+
+void LoadOptions(PadState& state)
+{
+    state.bEquelToInput = FALSE;
+    state.bInputToClear = FALSE;
+    state.bDirectInEx = FALSE;
+    state.bDirectOutEx = FALSE;
+    WCHAR szPath[REGISTRY_PATH_SIZE];
+    BuildClsidKeyPath(szPath);
+    state.bEquelToInput = LoadFlag(szPath, L"EquelToInput");
+    state.bInputToClear = LoadFlag(szPath, L"InputToClear");
+    state.bDirectInEx = LoadFlag(szPath, L"DirectInEx");
+    state.bDirectOutEx = LoadFlag(szPath, L"DirectOutEx");
+}
+
+void SaveOptions(const PadState& state)
+{
+    WCHAR szPath[REGISTRY_PATH_SIZE];
+    BuildClsidKeyPath(szPath);
+    SaveFlag(szPath, L"EquelToInput", state.bEquelToInput);
+    SaveFlag(szPath, L"InputToClear", state.bInputToClear);
+    SaveFlag(szPath, L"DirectInEx", state.bDirectInEx);
+    SaveFlag(szPath, L"DirectOutEx", state.bDirectOutEx);
 }
 
 void LoadOptions()
 {
-    g_PadState.bEquelToInput = FALSE;
-    g_PadState.bInputToClear = FALSE;
-    g_PadState.bDirectInEx = FALSE;
-    g_PadState.bDirectOutEx = FALSE;
-    WCHAR szPath[REGISTRY_PATH_SIZE];
-    BuildClsidKeyPath(szPath);
-    g_PadState.bEquelToInput = LoadFlag(szPath, L"EquelToInput");
-    g_PadState.bInputToClear = LoadFlag(szPath, L"InputToClear");
-    g_PadState.bDirectInEx = LoadFlag(szPath, L"DirectInEx");
-    g_PadState.bDirectOutEx = LoadFlag(szPath, L"DirectOutEx");
+    LoadOptions(g_PadState);
 }
 
 void SaveOptions()
 {
-    WCHAR szPath[REGISTRY_PATH_SIZE];
-    BuildClsidKeyPath(szPath);
-    SaveFlag(szPath, L"EquelToInput", g_PadState.bEquelToInput);
-    SaveFlag(szPath, L"InputToClear", g_PadState.bInputToClear);
-    SaveFlag(szPath, L"DirectInEx", g_PadState.bDirectInEx);
-    SaveFlag(szPath, L"DirectOutEx", g_PadState.bDirectOutEx);
+    SaveOptions(g_PadState);
 }

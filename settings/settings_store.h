@@ -2,6 +2,8 @@
 // The pad state and the four options, kept as REG_DWORD values in the component's CLSID key.
 // Every access opens or creates the key, does one read or write, and closes it again.
 
+#include "pad/pad_state.h"
+
 #include <windows.h>
 
 // *pdwValue is 0 unless the read succeeds; returns the registry's error code. A value of up to
@@ -9,10 +11,12 @@
 LONG ReadSettingDword(HKEY hkeyRoot, const WCHAR* pszPath, const WCHAR* pszName, DWORD* pdwValue);
 LONG WriteSettingDword(HKEY hkeyRoot, const WCHAR* pszPath, const WCHAR* pszName, DWORD dwValue);
 
-// Pad type, INV, HYP and radix of g_PadState.
-void LoadPadSettings();
-void SavePadSettings();
+// Pad type, INV, HYP and radix of the state.
+void LoadPadSettings(PadState& state);
+void SavePadSettings(const PadState& state);
 
-// The four behaviour options of g_PadState.
+// The four behaviour options of the state; without one, of the keypad's one pad state.
+void LoadOptions(PadState& state);
+void SaveOptions(const PadState& state);
 void LoadOptions();
 void SaveOptions();
