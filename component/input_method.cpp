@@ -7,9 +7,15 @@
 namespace
 {
 
+const int PANEL_ICON_HEIGHT = 16;
+const int NARROW_ICON_WIDTH = 16;
+const int WIDE_ICON_WIDTH = 32;
+
+// The panel's button image: ILC_MASK so that the mask's white pixels show the button face
+// through. The image list copies both bitmaps, which are deleted at once.
 HIMAGELIST CreatePanelIcon(int nWidth, const WCHAR* pszImage, const WCHAR* pszMask)
 {
-    HIMAGELIST himl = ImageList_Create(nWidth, 16, ILC_MASK, 1, 0);
+    HIMAGELIST himl = ImageList_Create(nWidth, PANEL_ICON_HEIGHT, ILC_MASK, 1, 0);
     HBITMAP hbmImage = LoadBitmapW(g_hInstance, pszImage);
     HBITMAP hbmMask = LoadBitmapW(g_hInstance, pszMask);
     ImageList_Add(himl, hbmImage, hbmMask);
@@ -81,9 +87,11 @@ HRESULT InputMethod::Select(HWND hwndSip)
         return E_FAIL; // already selected: the class is still registered
     DestroyIcons(&m_himlNarrow, &m_himlWide);
     m_hwndPad = nullptr;
-    m_himlNarrow = CreatePanelIcon(16, L"NarrowBmp", L"NarrowMask");
-    m_himlWide = CreatePanelIcon(32, L"WideBmp", L"WideMask");
+    m_himlNarrow = CreatePanelIcon(NARROW_ICON_WIDTH, L"NarrowBmp", L"NarrowMask");
+    m_himlWide = CreatePanelIcon(WIDE_ICON_WIDTH, L"WideBmp", L"WideMask");
 
+    // The class lives from Select to Deselect, so a second Select without Deselect fails here.
+    // CS_DBLCLKS: a fast second tap arrives as WM_LBUTTONDBLCLK, which presses like any tap.
     WNDCLASSW wc = {};
     wc.style = CS_DBLCLKS;
     wc.lpfnWndProc = PadWndProc;
@@ -96,6 +104,8 @@ HRESULT InputMethod::Select(HWND hwndSip)
         return E_FAIL;
     }
 
+    // WM_CREATE runs inside CreateWindowExW: the pad state is loaded and the calculator reset
+    // before it returns. The child id lets the host find the pad with GetDlgItem.
     RECT rc = {};
     GetClientRect(hwndSip, &rc);
     m_hwndPad = CreateWindowExW(0, PAD_WINDOW_CLASS, L"", WS_CHILD | WS_VISIBLE | WS_BORDER,
@@ -114,6 +124,8 @@ HRESULT InputMethod::Select(HWND hwndSip)
 
 HRESULT InputMethod::Deselect()
 {
+    // Destroying the window saves the pad state (WM_DESTROY); the class goes after it, so that
+    // the next Select can register it again.
     if (m_hwndPad != nullptr)
         DestroyWindow(m_hwndPad);
     m_hwndPad = nullptr;
@@ -146,6 +158,7 @@ HRESULT InputMethod::GetInfo(IMINFO* pimi)
     return S_OK;
 }
 
+// Sent, not posted: the pad fills the panel's new size before ReceiveSipInfo returns.
 HRESULT InputMethod::ReceiveSipInfo(SIPINFO* psi)
 {
     if (m_hwndPad != nullptr)
@@ -153,6 +166,8 @@ HRESULT InputMethod::ReceiveSipInfo(SIPINFO* psi)
     return S_OK;
 }
 
+// Posted: the pointer reaches the window when its thread next reads messages, ahead of any tap
+// queued after this call. No reference is taken: the host owns the callback and outlives the pad.
 HRESULT InputMethod::RegisterCallback(IIMCallback* pCallback)
 {
     if (m_hwndPad != nullptr)

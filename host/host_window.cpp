@@ -24,12 +24,15 @@ LRESULT CALLBACK MainWndProc(HWND hwnd, UINT uMsg, WPARAM wParam, LPARAM lParam)
 {
     switch (uMsg)
     {
+    // The menu: an input method, its options, or Exit.
     case WM_COMMAND: OnInputMenuCommand(LOWORD(wParam)); return 0;
     case WM_SETFOCUS:
         // The application keeps the focus, as on the handheld: the panel never takes it.
         SetFocus(g_Host.hwndEdit);
         return 0;
+    // The close box deselects and releases the input method before the window goes, as Exit does.
     case WM_CLOSE: CloseHost(); return 0;
+    // The host's message loop ends with its window.
     case WM_DESTROY: PostQuitMessage(0); return 0;
     default: return DefWindowProcW(hwnd, uMsg, wParam, lParam);
     }
