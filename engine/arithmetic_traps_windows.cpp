@@ -14,15 +14,14 @@ const unsigned ENGINE_CONTROL_MASK = _MCW_EM;
 const unsigned ENGINE_CONTROL = _MCW_EM;
 #endif
 
+// _controlfp is msvcrt.dll's own; mingw-w64 links _controlfp_s statically.
 int RunWithoutTraps(int (*pfnCompute)(unsigned), unsigned nArgument)
 {
-    unsigned uHost = 0;
-    unsigned uIgnored = 0;
-    _controlfp_s(&uHost, 0, 0);
-    _controlfp_s(&uIgnored, ENGINE_CONTROL, ENGINE_CONTROL_MASK);
+    unsigned uHost = _controlfp(0, 0);
+    _controlfp(ENGINE_CONTROL, ENGINE_CONTROL_MASK);
     int nResult = pfnCompute(nArgument);
     // A fault flagged here must not trap the host's next instruction once its traps are back.
     _clearfp();
-    _controlfp_s(&uIgnored, uHost & ENGINE_CONTROL_MASK, ENGINE_CONTROL_MASK);
+    _controlfp(uHost & ENGINE_CONTROL_MASK, ENGINE_CONTROL_MASK);
     return nResult;
 }

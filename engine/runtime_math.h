@@ -4,19 +4,27 @@
 // cos from 1e5 on) must not stand in for them. Every library math call of the engine goes
 // through here, so that both builds compute alike.
 
-double RuntimeSin(double x);
-double RuntimeCos(double x);
-double RuntimeTan(double x);
-double RuntimeAsin(double x);
-double RuntimeAcos(double x);
-double RuntimeAtan(double x);
-double RuntimeSinh(double x);
-double RuntimeCosh(double x);
-double RuntimeTanh(double x);
-double RuntimeExp(double x);
-double RuntimeLog(double x);
-double RuntimeLog10(double x);
-double RuntimePow(double x, double y);
-double RuntimeSqrt(double x);
-double RuntimeFloor(double x);
-double RuntimeFrexp(double x, int* pExponent);
+#ifdef _WIN32
+// Imported from msvcrt.dll under these names (msvcrt_math.def): each call goes straight through
+// the import table, with no function of our own and its unwind entry in between.
+#define RUNTIME_MATH extern "C" __declspec(dllimport)
+#else
+#define RUNTIME_MATH
+#endif
+
+RUNTIME_MATH double RuntimeSin(double x);
+RUNTIME_MATH double RuntimeCos(double x);
+RUNTIME_MATH double RuntimeTan(double x);
+RUNTIME_MATH double RuntimeAsin(double x);
+RUNTIME_MATH double RuntimeAcos(double x);
+RUNTIME_MATH double RuntimeAtan(double x);
+RUNTIME_MATH double RuntimeSinh(double x);
+RUNTIME_MATH double RuntimeCosh(double x);
+RUNTIME_MATH double RuntimeTanh(double x);
+RUNTIME_MATH double RuntimeExp(double x);
+RUNTIME_MATH double RuntimeLog(double x);
+RUNTIME_MATH double RuntimeLog10(double x);
+RUNTIME_MATH double RuntimePow(double x, double y);
+RUNTIME_MATH double RuntimeSqrt(double x);
+RUNTIME_MATH double RuntimeFloor(double x);
+RUNTIME_MATH double RuntimeFrexp(double x, int* pExponent);
