@@ -50,6 +50,11 @@ endfunction()
 
 function(vardeko_layer target)
     vardeko_target_flags(${target})
+    if(WIN32)
+        # The component DLL is optimised across the layers at link time; the objects also hold
+        # plain code, which the test programs link as usual.
+        target_compile_options(${target} PRIVATE -flto -ffat-lto-objects)
+    endif()
     vardeko_layer_includes(${target} PUBLIC)
 endfunction()
 

@@ -1,11 +1,19 @@
-// The DLL entry keeps the module instance, which every resource, the window class and the pad
-// window come from. Nothing else needs starting: the calculator is a zero-initialised global,
-// which is decimal mode and radix, and each pad window resets it as it is created.
+// The DLL's entry point itself: the DLL links no C runtime start-up code. Nothing here needs it:
+// there are no static constructors or destructors (the calculator is a zero-initialised global,
+// which is decimal mode and radix, and each pad window resets it as it is created; the pad state
+// is completed here), no thread-local data, no atexit handlers, and operator new takes the
+// process heap directly. The entry keeps the module instance, which every resource, the window
+// class and the pad window come from.
 
 #include "base/module.h"
+#include "pad/pad_state.h"
 
-BOOL WINAPI DllMain(HINSTANCE hInstance, DWORD, LPVOID)
+BOOL WINAPI DllMain(HINSTANCE hInstance, DWORD dwReason, LPVOID)
 {
-    g_hInstance = hInstance;
+    if (dwReason == DLL_PROCESS_ATTACH)
+    {
+        g_hInstance = hInstance;
+        InitPadState();
+    }
     return TRUE;
 }

@@ -17,7 +17,7 @@ STDAPI DllGetClassObject(REFCLSID rclsid, REFIID riid, void** ppv)
         return E_POINTER;
     if (!IsEqualCLSID(rclsid, CLSID_Vardeko))
         return CLASS_E_CLASSNOTAVAILABLE;
-    ClassFactory* pFactory = new (std::nothrow) ClassFactory;
+    ClassFactory* pFactory = new (std::nothrow_t()) ClassFactory;
     if (pFactory == nullptr)
         return E_OUTOFMEMORY;
     HRESULT hr = pFactory->QueryInterface(riid, ppv);

@@ -1,6 +1,8 @@
 // The module's own global operator new and delete. The C++ runtime's versions report failure by
 // exception, which would pull its whole exception and name-demangling machinery into a DLL built
-// without exceptions; these return null instead, which every caller here checks.
+// without exceptions; these return null instead, which every caller here checks. Callers pass a
+// std::nothrow_t of their own rather than std::nothrow, whose definition would bring the C++
+// runtime's new-handler object and an initialised data section of its own.
 
 #include <windows.h>
 

@@ -2,8 +2,11 @@
 
 #include "pad/layout.h"
 
-PadState g_PadState = {
-    PAD_SCIENTIFIC, FALSE,  FALSE, 0,
-    FALSE,          NO_KEY, {0},   {DISPLAY_LEFT, DISPLAY_TOP, DISPLAY_RIGHT, DISPLAY_BOTTOM},
-    nullptr,        FALSE,  FALSE, FALSE,
-    FALSE};
+// Zero-initialised: an initialiser would give the DLL a data section for this record alone.
+PadState g_PadState;
+
+void InitPadState()
+{
+    g_PadState.nPressedKey = NO_KEY;
+    g_PadState.rcDisplay = {DISPLAY_LEFT, DISPLAY_TOP, DISPLAY_RIGHT, DISPLAY_BOTTOM};
+}
