@@ -123,6 +123,16 @@ void DrawDisplayText(const PadState& state, HDC hdc)
     SetBkMode(hdc, nOldMode);
 }
 
+// True when the update rectangle lies within the display box and the display shows its text:
+// there both pads' artwork is white and nothing but the text is drawn (no key lies in the box
+// outside direct mode).
+bool IsDisplayRepaint(const PadState& state, const RECT& rcPaint)
+{
+    const RECT& rc = state.rcDisplay;
+    return !state.bDirect && rcPaint.left >= rc.left && rcPaint.top >= rc.top &&
+           rcPaint.right <= rc.right && rcPaint.bottom <= rc.bottom;
+}
+
 } // namespace
 
 LRESULT OnPaint(HWND hwnd, const PadState& state)
@@ -131,6 +141,15 @@ LRESULT OnPaint(HWND hwnd, const PadState& state)
     // it the window would get WM_PAINT again and again.
     PAINTSTRUCT ps;
     HDC hdc = BeginPaint(hwnd, &ps);
+    // Each key action repaints the display alone: white and the text, without the pad's artwork.
+    if (IsDisplayRepaint(state, ps.rcPaint))
+    {
+        PatBlt(hdc, ps.rcPaint.left, ps.rcPaint.top, ps.rcPaint.right - ps.rcPaint.left,
+               ps.rcPaint.bottom - ps.rcPaint.top, WHITENESS);
+        DrawDisplayText(state, hdc);
+        EndPaint(hwnd, &ps);
+        return 0;
+    }
     // The bitmaps are selected into a memory DC of the window's format and copied from there.
     HDC hdcMem = CreateCompatibleDC(hdc);
 

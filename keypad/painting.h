@@ -8,7 +8,7 @@
 #include <windows.h>
 
 // WM_PAINT: the pad, its overlay or radix mark, then the direct row or the display text, and
-// last the pressed key inverted.
+// last the pressed key inverted. An update region within the display box draws the display alone.
 LRESULT OnPaint(HWND hwnd, const PadState& state);
 
 // Inverts the whole rectangle of key nKey (a key index); inverting twice restores it.

@@ -309,3 +309,38 @@ TEST_F(PaintingTest, TextTooLongForAnyFontIsClippedAtTheLeft)
             EXPECT_EQ(WHITE, window.At(x, y)) << x << "," << y;
     }
 }
+
+// A key action repaints the display alone, without the pad's artwork: what it leaves on the screen
+// is exactly what a repaint of the whole window shows, whatever the display held before.
+TEST_F(PaintingTest, ARepaintOfTheDisplayAloneMatchesAFullRepaint)
+{
+    struct Case
+    {
+        const char* pszSetUp; // taps before the display text is set
+        const wchar_t* pszBefore;
+        const wchar_t* pszText;
+    } aCases[] = {
+        {"", L"0", L"7"},
+        {"", L"-1.79769313486232e+308", L"12"}, // the smaller font's text is wiped out
+        {"", L"12", L"-0.1428571428571428"},    // drawn in the smaller font
+        {"", L"12345678901234567890123456789012345678901234567890", L"Error"},
+        {"i", L"5", L"0.5"}, // INV and HYP overlays lie outside the display
+        {"ih", L"-1", L"1e-300"},
+        {"p", L"FF", L"4294967295"}, // the programmer pad with its radix mark
+    };
+    for (const Case& c : aCases)
+    {
+        Reopen();
+        for (const char* p = c.pszSetUp; *p != 0; ++p)
+            panel->TapKey(*p == 'i' ? SCI_INV : *p == 'h' ? SCI_HYP : SCI_PAD);
+        SetDisplayText(c.pszBefore, TRUE);
+        SetDisplayText(c.pszText, TRUE); // invalidates the display box only
+        Pixels displayOnly = Window();
+        InvalidateRect(panel->hwndPad, nullptr, TRUE);
+        UpdateWindow(panel->hwndPad);
+        Pixels full = Window();
+        ASSERT_EQ(full.nWidth, displayOnly.nWidth);
+        EXPECT_EQ(0, Differences(displayOnly, full, 0, 0, 0, 0, full.nWidth, full.nHeight))
+            << c.pszSetUp << " " << c.pszText;
+    }
+}
