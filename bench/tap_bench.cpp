@@ -1,0 +1,226 @@
+// What the pad costs on the screen, against a yardstick measured beside it in the same process:
+// the bare load and blit of the pad's artwork (LoadBitmap PAD1, one 238 x 78 BitBlt,
+// DeleteObject). Rounds alternate blocks of digit taps, repaints of the display alone, full
+// repaints, activations (class factory to the first painted pad) and the yardstick; each figure is
+// the median over the rounds of its block's time per operation divided by the yardstick's.
+// Usage: tap-bench [ROUNDS], run under Wine from the directory of vardeko.dll.
+
+#include "pad/layout.h"
+#include "platform/sip.h"
+
+#include <windows.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <cstdlib>
+#include <vector>
+
+namespace
+{
+
+const int PAD_WIDTH = 238;
+const int PAD_HEIGHT = 78;
+const int SIP_CHILD_ID = 10;
+const int BLOCK = 40;           // operations per block
+const int DIGITS_PER_ENTRY = 8; // digit taps before an untimed AC starts the number again
+const int KEY_AC = 1;
+const int KEY_SEVEN = 9;
+
+typedef HRESULT(STDAPICALLTYPE* GetClassObjectFunction)(REFCLSID, REFIID, void**);
+
+const CLSID CLSID_VARDEKO = {
+    0x3b9e5f12, 0x6a47, 0x41d0, {0x8c, 0x2e, 0x7d, 0x15, 0xa0, 0xb4, 0xe9, 0x63}};
+
+struct Bench
+{
+    HMODULE hmod;
+    GetClassObjectFunction pfnGetClassObject;
+    HWND hwndSip;
+    IInputMethod* pim;
+    HWND hwndPad;
+};
+
+double Now()
+{
+    static LARGE_INTEGER liFrequency = {};
+    if (liFrequency.QuadPart == 0)
+        QueryPerformanceFrequency(&liFrequency);
+    LARGE_INTEGER li;
+    QueryPerformanceCounter(&li);
+    return static_cast<double>(li.QuadPart) / static_cast<double>(liFrequency.QuadPart);
+}
+
+void PumpMessages()
+{
+    MSG msg;
+    while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE))
+        DispatchMessageW(&msg);
+}
+
+// Class factory, object, Select and the first paint of the pad: what a host's activation costs.
+bool Activate(Bench* pb)
+{
+    IClassFactory* pFactory = nullptr;
+    if (FAILED(pb->pfnGetClassObject(CLSID_VARDEKO, IID_IClassFactory,
+                                     reinterpret_cast<void**>(&pFactory))))
+        return false;
+    HRESULT hr =
+        pFactory->CreateInstance(nullptr, IID_IInputMethod, reinterpret_cast<void**>(&pb->pim));
+    pFactory->Release();
+    if (FAILED(hr) || FAILED(pb->pim->Select(pb->hwndSip)))
+        return false;
+    pb->hwndPad = GetDlgItem(pb->hwndSip, SIP_CHILD_ID);
+    if (pb->hwndPad == nullptr)
+        return false;
+    UpdateWindow(pb->hwndPad);
+    return true;
+}
+
+void Deactivate(Bench* pb)
+{
+    pb->pim->Deselect();
+    pb->pim->Release();
+    pb->pim = nullptr;
+    PumpMessages();
+}
+
+void TapKey(HWND hwndPad, int nKey)
+{
+    const KeyDef& key = g_Layout.aPads[PAD_SCIENTIFIC].aKeys[nKey];
+    LPARAM lParam = MAKELPARAM(key.nLeft + key.nWidth / 2, key.nTop + key.nHeight / 2);
+    SendMessageW(hwndPad, WM_LBUTTONDOWN, MK_LBUTTON, lParam);
+    SendMessageW(hwndPad, WM_LBUTTONUP, 0, lParam);
+}
+
+double TimeBaseline(Bench* pb)
+{
+    HDC hdc = GetDC(pb->hwndPad);
+    HDC hdcMem = CreateCompatibleDC(hdc);
+    double dblStart = Now();
+    for (int i = 0; i < BLOCK; ++i)
+    {
+        HBITMAP hbm = LoadBitmapW(pb->hmod, L"PAD1");
+        HGDIOBJ hbmDefault = SelectObject(hdcMem, hbm);
+        BitBlt(hdc, 0, 0, PAD_WIDTH, PAD_HEIGHT, hdcMem, 0, 0, SRCCOPY);
+        SelectObject(hdcMem, hbmDefault);
+        DeleteObject(hbm);
+    }
+    double dblTime = Now() - dblStart;
+    DeleteDC(hdcMem);
+    ReleaseDC(pb->hwndPad, hdc);
+    return dblTime / BLOCK;
+}
+
+double TimeTaps(Bench* pb)
+{
+    double dblTime = 0;
+    for (int i = 0; i < BLOCK; ++i)
+    {
+        if (i % DIGITS_PER_ENTRY == 0)
+            TapKey(pb->hwndPad, KEY_AC);
+        double dblStart = Now();
+        TapKey(pb->hwndPad, KEY_SEVEN);
+        dblTime += Now() - dblStart;
+    }
+    return dblTime / BLOCK;
+}
+
+double TimeRepaints(Bench* pb, const RECT* prc)
+{
+    double dblStart = Now();
+    for (int i = 0; i < BLOCK; ++i)
+    {
+        InvalidateRect(pb->hwndPad, prc, TRUE);
+        UpdateWindow(pb->hwndPad);
+    }
+    return (Now() - dblStart) / BLOCK;
+}
+
+// Each activation ends with its Deselect and Release, outside the time.
+double TimeActivations(Bench* pb, bool* pbFailed)
+{
+    double dblTime = 0;
+    Deactivate(pb);
+    for (int i = 0; i < BLOCK / 4; ++i)
+    {
+        double dblStart = Now();
+        bool bActive = Activate(pb);
+        dblTime += Now() - dblStart;
+        if (!bActive)
+        {
+            *pbFailed = true;
+            return 0;
+        }
+        if (i + 1 < BLOCK / 4)
+            Deactivate(pb);
+    }
+    return dblTime / (BLOCK / 4);
+}
+
+double Median(std::vector<double> a)
+{
+    std::sort(a.begin(), a.end());
+    size_t n = a.size();
+    return n % 2 == 1 ? a[n / 2] : (a[n / 2 - 1] + a[n / 2]) / 2;
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    int nRounds = argc > 1 ? std::atoi(argv[1]) : 30;
+    if (nRounds < 1)
+        nRounds = 1;
+    Bench b = {};
+    b.hmod = LoadLibraryW(L"vardeko.dll");
+    b.pfnGetClassObject = b.hmod == nullptr
+                              ? nullptr
+                              : reinterpret_cast<GetClassObjectFunction>(reinterpret_cast<void*>(
+                                    GetProcAddress(b.hmod, "DllGetClassObject")));
+    if (b.pfnGetClassObject == nullptr)
+    {
+        std::fprintf(stderr, "tap-bench: cannot load vardeko.dll\n");
+        return 1;
+    }
+    RECT rc = {0, 0, 240, 80};
+    AdjustWindowRectEx(&rc, WS_POPUP, FALSE, 0);
+    b.hwndSip = CreateWindowExW(0, L"STATIC", L"", WS_POPUP | WS_VISIBLE, 0, 0, rc.right - rc.left,
+                                rc.bottom - rc.top, nullptr, nullptr, nullptr, nullptr);
+    if (b.hwndSip == nullptr || !Activate(&b))
+    {
+        std::fprintf(stderr, "tap-bench: cannot activate the keypad\n");
+        return 1;
+    }
+    PumpMessages();
+
+    const RECT rcDisplay = {DISPLAY_LEFT, DISPLAY_TOP, DISPLAY_RIGHT, DISPLAY_BOTTOM};
+    std::vector<double> aTap, aDisplay, aFull, aActivation, aBaseline;
+    bool bFailed = false;
+    for (int i = 0; i < nRounds && !bFailed; ++i)
+    {
+        double dblTap = TimeTaps(&b);
+        double dblDisplay = TimeRepaints(&b, &rcDisplay);
+        double dblFull = TimeRepaints(&b, nullptr);
+        double dblActivation = TimeActivations(&b, &bFailed);
+        // The yardstick of this round, measured among the blocks it divides.
+        double dblBaseline = TimeBaseline(&b);
+        aBaseline.push_back(dblBaseline);
+        aTap.push_back(dblTap / dblBaseline);
+        aDisplay.push_back(dblDisplay / dblBaseline);
+        aFull.push_back(dblFull / dblBaseline);
+        aActivation.push_back(dblActivation / dblBaseline);
+    }
+    if (bFailed)
+    {
+        std::fprintf(stderr, "tap-bench: an activation failed\n");
+        return 1;
+    }
+    Deactivate(&b);
+    DestroyWindow(b.hwndSip);
+    std::printf("baseline_us %.1f\n", Median(aBaseline) * 1e6);
+    std::printf("tap %.3f\n", Median(aTap));
+    std::printf("display_repaint %.3f\n", Median(aDisplay));
+    std::printf("full_repaint %.3f\n", Median(aFull));
+    std::printf("activation %.3f\n", Median(aActivation));
+    return 0;
+}
