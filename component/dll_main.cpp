@@ -8,7 +8,9 @@
 #include "base/module.h"
 #include "pad/pad_state.h"
 
-BOOL WINAPI DllMain(HINSTANCE hInstance, DWORD dwReason, LPVOID)
+// Visible to the link, which optimises the DLL as a whole program and knows the entry point only
+// by the name it is given.
+__attribute__((externally_visible)) BOOL WINAPI DllMain(HINSTANCE hInstance, DWORD dwReason, LPVOID)
 {
     if (dwReason == DLL_PROCESS_ATTACH)
     {

@@ -6,12 +6,15 @@
 
 #include <new>
 
-STDAPI DllCanUnloadNow()
+// The DLL is optimised as a whole program, which sees no use of what only the .def file names.
+#define VARDEKO_EXPORT extern "C" __attribute__((externally_visible)) HRESULT STDAPICALLTYPE
+
+VARDEKO_EXPORT DllCanUnloadNow()
 {
     return g_lObjectCount == 0 ? S_OK : S_FALSE;
 }
 
-STDAPI DllGetClassObject(REFCLSID rclsid, REFIID riid, void** ppv)
+VARDEKO_EXPORT DllGetClassObject(REFCLSID rclsid, REFIID riid, void** ppv)
 {
     if (ppv == nullptr)
         return E_POINTER;
@@ -25,12 +28,12 @@ STDAPI DllGetClassObject(REFCLSID rclsid, REFIID riid, void** ppv)
     return hr;
 }
 
-STDAPI DllRegisterServer()
+VARDEKO_EXPORT DllRegisterServer()
 {
     return RegisterComponent();
 }
 
-STDAPI DllUnregisterServer()
+VARDEKO_EXPORT DllUnregisterServer()
 {
     return UnregisterComponent();
 }
