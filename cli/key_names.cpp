@@ -12,15 +12,49 @@ const KeyName g_aPadChoices[] = {
     {"prog", KEY_PADSWITCH, PAD_PROGRAMMER},
 };
 
+const int FIRST_CHAR_COUNT = 128;
+
+// Every name, the pad choices' too, by its first character folded to lower case: a word is
+// compared only with the names it could be. Numbers are typed a character at a time, and a scan
+// of every name for each word and character was most of vardeko-calc's time.
+struct NameIndex
+{
+    std::vector<const KeyName*> aBuckets[FIRST_CHAR_COUNT];
+};
+
+int FirstCharBucket(char ch)
+{
+    unsigned char uch = static_cast<unsigned char>(ch);
+    if (uch >= FIRST_CHAR_COUNT)
+        return -1;
+    return uch >= 'A' && uch <= 'Z' ? uch - 'A' + 'a' : uch;
+}
+
+const NameIndex& Index()
+{
+    static const NameIndex s_index = [] {
+        NameIndex index;
+        int nCount = 0;
+        const KeyName* pKeys = KeyNames(&nCount);
+        for (int i = 0; i < nCount; ++i)
+            index.aBuckets[FirstCharBucket(pKeys[i].pszName[0])].push_back(&pKeys[i]);
+        for (const KeyName& choice : g_aPadChoices)
+            index.aBuckets[FirstCharBucket(choice.pszName[0])].push_back(&choice);
+        return index;
+    }();
+    return s_index;
+}
+
+// FindKeyName, then the pad choices.
 const KeyName* FindWord(const char* pszWord)
 {
-    const KeyName* pKey = FindKeyName(pszWord);
-    if (pKey != nullptr)
-        return pKey;
-    for (const KeyName& choice : g_aPadChoices)
+    int nBucket = FirstCharBucket(pszWord[0]);
+    if (nBucket < 0)
+        return nullptr;
+    for (const KeyName* pKey : Index().aBuckets[nBucket])
     {
-        if (KeyNameIs(choice, pszWord))
-            return &choice;
+        if (KeyNameIs(*pKey, pszWord))
+            return pKey;
     }
     return nullptr;
 }
@@ -39,7 +73,7 @@ bool KeysOfWord(const char* pszWord, std::vector<const KeyName*>& aKeys)
     for (const char* pch = pszWord; *pch != 0; ++pch)
     {
         const char szChar[2] = {*pch, 0};
-        const KeyName* pChar = FindKeyName(szChar);
+        const KeyName* pChar = FindWord(szChar);
         if (pChar == nullptr || pChar->wKind != KEY_CHAR)
         {
             aKeys.resize(nKeys);

@@ -165,9 +165,10 @@ void Press(const KeyName& key, bool bPrintLine)
 {
     unsigned long ulBeeps = g_ulBeepCount;
     PressKey(key);
-    std::string display = DisplayText();
+    WideChar szDisplay[DISPLAY_TEXT_SIZE];
+    GetDisplayText(szDisplay);
     if (bPrintLine)
-        printf("%s\t%s%s\n", key.pszName, display.c_str(),
+        printf("%s\t%s%s\n", key.pszName, ToUtf8(szDisplay).c_str(),
                g_ulBeepCount != ulBeeps ? "\tbeep" : "");
 }
 
@@ -188,7 +189,10 @@ std::string QuotedKey(const std::string& word)
 // Returns false for a word that names no keys, after saying so.
 bool PressWord(const std::string& word, bool bPrintLines)
 {
-    std::vector<const KeyName*> aKeys;
+    // Kept from word to word, so that pressing keys allocates nothing.
+    static std::vector<const KeyName*> s_aKeys;
+    std::vector<const KeyName*>& aKeys = s_aKeys;
+    aKeys.clear();
     if (!KeysOfWord(word.c_str(), aKeys))
     {
         fflush(stdout);
