@@ -89,12 +89,12 @@ int FormatNumber(double dblValue, WideChar* pszOut)
 int CheckRange(double dblValue)
 {
     // The value is judged, not the error flag: a value that can be shown passes even while the
-    // error state lasts.
-    WideChar szText[INPUT_TEXT_SIZE];
-    int bShown = WriteValueText(dblValue, szText) && TextFind(szText, '#') < 0;
-    // Integer text would hide a failed calculation behind the 0 that non-finite values convert to.
-    if (g_Calculator.m_nMode == MODE_INTEGER && !std::isfinite(dblValue))
-        bShown = 0;
+    // error state lasts. Judged without writing its text: only non-finite values (whose decimal
+    // text holds a '#', and whose integer text would hide a failed calculation behind the 0 they
+    // convert to) and binary values beyond the display's 16 digits have none.
+    int bShown = std::isfinite(dblValue) &&
+                 (g_Calculator.m_nMode != MODE_INTEGER || g_Calculator.m_nRadix != RADIX_BIN ||
+                  DoubleToUnsigned32(dblValue) <= BINARY_LIMIT);
     if (!bShown)
         SetError(1);
     return bShown;
