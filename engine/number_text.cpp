@@ -529,11 +529,46 @@ long long ReadExponent(const WideChar* p)
     return bNegative ? -nExponent : nExponent;
 }
 
+// A significand of up to 15 digits is exact in a double, and so are the powers of ten up to
+// 10^22: one correctly rounded multiplication or division then gives the nearest double.
+const int SHORT_DIGITS = 15;
+const int SHORT_MAX_POWER = 22;
+
+// ReadSignificand for such a short significand and power; false, writing nothing, for others.
+bool ReadShortSignificand(const WideChar* pMantissa, long long nFirst, long long nSignificant,
+                          int nPoint, uint64_t* pnBits)
+{
+    static const double s_adblExactPow10[SHORT_MAX_POWER + 1] = {
+        1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,  1e8,  1e9,  1e10, 1e11,
+        1e12, 1e13, 1e14, 1e15, 1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
+    if (nSignificant > SHORT_DIGITS)
+        return false;
+    int nPower10 = nPoint - static_cast<int>(nSignificant);
+    if (nPower10 < -SHORT_MAX_POWER || nPower10 > SHORT_MAX_POWER)
+        return false;
+    uint64_t nValue = 0;
+    long long nIndex = 0;
+    for (const WideChar* p = pMantissa; nIndex < nFirst + nSignificant; ++p)
+    {
+        if (*p == '.' || nIndex++ < nFirst)
+            continue;
+        nValue = nValue * 10 + static_cast<unsigned>(*p - '0');
+    }
+    double dblValue = static_cast<double>(nValue);
+    dblValue = nPower10 < 0 ? dblValue / s_adblExactPow10[-nPower10]
+                            : dblValue * s_adblExactPow10[nPower10];
+    *pnBits = DoubleToBits(dblValue);
+    return true;
+}
+
 // The bits of the double nearest to 0.d1d2...dn times 10^nPoint, whose n significant digits
 // start at the digit nFirst of the mantissa (the point not counted) and end with a nonzero one.
 uint64_t ReadSignificand(const WideChar* pMantissa, long long nFirst, long long nSignificant,
                          int nPoint)
 {
+    uint64_t nBits = 0;
+    if (ReadShortSignificand(pMantissa, nFirst, nSignificant, nPoint, &nBits))
+        return nBits;
     int nRead = nSignificant < MAX_READ_DIGITS ? static_cast<int>(nSignificant) : MAX_READ_DIGITS;
     BigNumber digits;
     BigSet(&digits, 0);
