@@ -170,6 +170,30 @@ TEST(NumberTextAgainstGlibc, RandomDecimalTextsReadLikeStrtod)
     EXPECT_EQ(0, nFailures);
 }
 
+// Texts as typed on the pad: up to 15 significant digits with powers of ten around the 10^22 up
+// to which one multiplication or division reads them, and beyond it.
+TEST(NumberTextAgainstGlibc, ShortTextsReadLikeStrtod)
+{
+    SampleRandom random = {15};
+    int nFailures = 0;
+    for (int i = 0; i < 200000; ++i)
+    {
+        const int nDigits = static_cast<int>(1 + NextRandom(&random) % 15);
+        const int nPoint = static_cast<int>(NextRandom(&random) % (nDigits + 1));
+        std::string strText;
+        for (int nDigit = 0; nDigit < nDigits; ++nDigit)
+        {
+            if (nDigit == nPoint)
+                strText += '.';
+            strText += static_cast<char>('0' + NextRandom(&random) % 10);
+        }
+        strText += "e" + std::to_string(static_cast<int>(NextRandom(&random) % 61) - 30);
+        if (!ReadsLikeStrtod(strText) && nFailures++ < 10)
+            ADD_FAILURE() << strText;
+    }
+    EXPECT_EQ(0, nFailures);
+}
+
 // The exact decimal of the midpoint between a double and the next one, exactly, cut short,
 // nudged up far beyond the 780 digits that reading keeps, and with a long tail of zeros.
 TEST(NumberTextAgainstGlibc, LongTextsNearMidpointsReadLikeStrtod)
