@@ -26,8 +26,8 @@ struct PadState
 
 extern PadState g_PadState;
 
-// Sets the record as the module's load finds it: no pressed key, the display rectangle, every
-// other field zero. The module's entry calls it on load.
+// Completes the record as the module's load must find it: no pressed key and the display
+// rectangle, every other field zero as the storage starts. The module's entry calls it on load.
 void InitPadState();
 
 // The pad window's own record, kept in its user data slot.
