@@ -29,6 +29,14 @@ function(vardeko_target_flags target)
     endif()
 endfunction()
 
+# The Windows layers' objects carry link-time optimisation code for the component DLL beside
+# their plain code (see vardeko_layer). Programs link the plain code: through the linker plugin
+# they would be optimised at link time as well, slowly, and 32-bit links then find template
+# functions defined twice.
+if(WIN32)
+    string(APPEND CMAKE_EXE_LINKER_FLAGS " -fno-use-linker-plugin")
+endif()
+
 # Tests, tools, benchmarks and fuzz targets stand outside the layers and may include any header
 # of the project; the root stays private so that it never leaks into a layer.
 function(vardeko_target_defaults target)
@@ -52,7 +60,7 @@ function(vardeko_layer target)
     vardeko_target_flags(${target})
     if(WIN32)
         # The component DLL is optimised across the layers at link time; the objects also hold
-        # plain code, which the test programs link as usual.
+        # plain code, which programs link as usual.
         target_compile_options(${target} PRIVATE -flto -ffat-lto-objects)
     endif()
     vardeko_layer_includes(${target} PUBLIC)
