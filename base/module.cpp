@@ -17,3 +17,9 @@ void BuildClsidKeyPath(WCHAR* pszPath)
 {
     lstrcpynW(pszPath, VARDEKO_CLSID_KEY, REGISTRY_PATH_SIZE);
 }
+
+HBITMAP LoadModuleBitmap(const WCHAR* pszName)
+{
+    return static_cast<HBITMAP>(
+        LoadImageW(g_hInstance, pszName, IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION));
+}

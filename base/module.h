@@ -23,6 +23,11 @@ const int REGISTRY_PATH_SIZE = 128;
 // Builds the component's key path into a buffer of REGISTRY_PATH_SIZE characters.
 void BuildClsidKeyPath(WCHAR* pszPath);
 
+// The module's bitmap resource pszName as a DIB section, or null. A DIB section is built in the
+// process; LoadBitmap's device-dependent bitmap can cost many times more (under Wine's X11
+// driver, a server's pixmap for each), and both draw the same pixels.
+HBITMAP LoadModuleBitmap(const WCHAR* pszName);
+
 // The pad window, a child of the input panel's window.
 extern const WCHAR PAD_WINDOW_CLASS[]; // "VardekoWndClass"
 const int PAD_WINDOW_ID = 10;

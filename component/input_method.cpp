@@ -16,8 +16,8 @@ const int WIDE_ICON_WIDTH = 32;
 HIMAGELIST CreatePanelIcon(int nWidth, const WCHAR* pszImage, const WCHAR* pszMask)
 {
     HIMAGELIST himl = ImageList_Create(nWidth, PANEL_ICON_HEIGHT, ILC_MASK, 1, 0);
-    HBITMAP hbmImage = LoadBitmapW(g_hInstance, pszImage);
-    HBITMAP hbmMask = LoadBitmapW(g_hInstance, pszMask);
+    HBITMAP hbmImage = LoadModuleBitmap(pszImage);
+    HBITMAP hbmMask = LoadModuleBitmap(pszMask);
     ImageList_Add(himl, hbmImage, hbmMask);
     DeleteObject(hbmImage);
     DeleteObject(hbmMask);

@@ -19,7 +19,7 @@ const WCHAR* const g_apszPadBitmaps[PAD_COUNT] = {L"PAD1", L"PAD2"};
 // Copies the bitmap named pszName from its origin to (x, y) with rop; false when it is missing.
 bool DrawBitmap(HDC hdc, HDC hdcMem, const WCHAR* pszName, int x, int y, DWORD dwRop)
 {
-    HBITMAP hbm = LoadBitmapW(g_hInstance, pszName);
+    HBITMAP hbm = LoadModuleBitmap(pszName);
     if (hbm == nullptr)
         return false;
     BITMAP bm;
@@ -46,7 +46,7 @@ const WCHAR* OverlayBitmap(const PadState& state)
 // gray and leaves lighter pixels, while the key's one-pixel edge stays as it is.
 void GreyInactiveKeys(const PadState& state, HDC hdc, HDC hdcMem)
 {
-    HBITMAP hbm = LoadBitmapW(g_hInstance, L"PAD_DISABLE");
+    HBITMAP hbm = LoadModuleBitmap(L"PAD_DISABLE");
     if (hbm == nullptr)
         return;
     HGDIOBJ hbmDefault = SelectObject(hdcMem, hbm);
@@ -210,7 +210,7 @@ void DrawRadixIndicator(const PadState& state, HDC hdc)
         return;
     HDC hdcWindow = hdc == nullptr ? GetDC(state.hwndPad) : hdc;
     HDC hdcMem = CreateCompatibleDC(hdcWindow);
-    HBITMAP hbm = LoadBitmapW(g_hInstance, g_apszPadBitmaps[PAD_PROGRAMMER]);
+    HBITMAP hbm = LoadModuleBitmap(g_apszPadBitmaps[PAD_PROGRAMMER]);
     if (hbm != nullptr)
     {
         HGDIOBJ hbmDefault = SelectObject(hdcMem, hbm);
