@@ -51,10 +51,9 @@ HRESULT RegisterComponent()
         return E_FAIL;
     SetDefaultText(hkey, L"Vardeko");
     SetSubkeyDefaultText(hkey, g_apszSubkeys[0], szModule);
-    WCHAR szIcon[MODULE_PATH_SIZE];
-    lstrcpyW(szIcon, szModule);
-    lstrcatW(szIcon, L",0");
-    SetSubkeyDefaultText(hkey, g_apszSubkeys[1], szIcon);
+    // The icon is the module's first: its path with ",0" behind it.
+    lstrcpynW(szModule + cchModule, L",0", 3);
+    SetSubkeyDefaultText(hkey, g_apszSubkeys[1], szModule);
     SetSubkeyDefaultText(hkey, g_apszSubkeys[2], L"1");
     RegCloseKey(hkey);
     return S_OK;

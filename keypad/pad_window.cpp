@@ -7,6 +7,8 @@
 #include "pad/layout.h"
 #include "settings/settings_store.h"
 
+#include <new>
+
 namespace
 {
 
@@ -46,8 +48,8 @@ LRESULT OnCreate(HWND hwnd, PadState& state, UINT, WPARAM, LPARAM)
     state.nPressedKey = NO_KEY;
     state.bDirect = FALSE;
     Reset(state.nPadType, state.nRadix);
-    // LPTR: zeroed, so the callback pointer is null until the host registers one.
-    PadWindowData* pData = static_cast<PadWindowData*>(LocalAlloc(LPTR, sizeof(PadWindowData)));
+    // Value-initialised: the callback pointer is null until the host registers one.
+    PadWindowData* pData = new (std::nothrow_t()) PadWindowData();
     if (pData == nullptr)
     {
         DestroyWindow(hwnd);
@@ -116,10 +118,9 @@ LRESULT OnCaptureLost(HWND hwnd, PadState& state, UINT uMsg, WPARAM, LPARAM lPar
 // next one.
 LRESULT OnDestroy(HWND hwnd, PadState& state, UINT, WPARAM, LPARAM)
 {
-    HLOCAL hData = reinterpret_cast<HLOCAL>(WindowData(hwnd));
+    PadWindowData* pData = WindowData(hwnd);
     SetWindowLongPtrW(hwnd, GWLP_USERDATA, 0);
-    if (hData != nullptr)
-        LocalFree(hData);
+    delete pData;
     SavePadSettings(state);
     ChangeObjectCount(-1);
     return 0;
