@@ -162,22 +162,30 @@ vardeko_build_quietly() {
     fi
 }
 
-# Starts a private Xvfb server and exports DISPLAY; vardeko_stop_display ends it.
+# Starts a private Xvfb server and exports DISPLAY; vardeko_stop_display ends it. The server picks
+# a free display itself and names it (-displayfd): choosing a number that looked free raced with
+# anyone starting a server at the same moment, and the loser, finding the winner's socket, went
+# on with the winner's display, sharing its windows, focus and pointer.
 vardeko_start_display() {
-    local n
-    for n in $(seq 90 140); do
-        [ -e "/tmp/.X11-unix/X$n" ] || [ -e "/tmp/.X$n-lock" ] && continue
-        Xvfb ":$n" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
-        VARDEKO_XVFB_PID=$!
-        local i
-        for i in $(seq 1 50); do
-            [ -e "/tmp/.X11-unix/X$n" ] && { export DISPLAY=":$n"; return 0; }
-            kill -0 "$VARDEKO_XVFB_PID" 2>/dev/null || break
-            sleep 0.1
-        done
+    local named n= i
+    named=$(mktemp)
+    Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$named" >/dev/null 2>&1 &
+    VARDEKO_XVFB_PID=$!
+    for i in $(seq 1 100); do
+        if [ "$(wc -l <"$named")" -gt 0 ]; then
+            n=$(head -1 "$named")
+            break
+        fi
+        kill -0 "$VARDEKO_XVFB_PID" 2>/dev/null || break
+        sleep 0.1
     done
-    echo "could not start Xvfb" >&2
-    return 1
+    rm -f "$named"
+    if [ -z "$n" ]; then
+        echo "could not start Xvfb" >&2
+        vardeko_stop_display
+        return 1
+    fi
+    export DISPLAY=":$n"
 }
 
 # Waits up to $2 seconds until a window of the Windows program $1 is shown on the X display.
