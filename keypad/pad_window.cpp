@@ -42,8 +42,7 @@ LRESULT OnCreate(HWND hwnd, PadState& state, UINT, WPARAM, LPARAM)
 {
     // The window runs the module's code: the module stays loaded while it exists.
     ChangeObjectCount(1);
-    LoadPadSettings(state);
-    LoadOptions(state);
+    LoadPadSettingsAndOptions(state);
     SetDisplayText(state, L"0", FALSE);
     state.nPressedKey = NO_KEY;
     state.bDirect = FALSE;

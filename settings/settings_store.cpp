@@ -7,28 +7,89 @@
 namespace
 {
 
-// A flag is on only when its stored number is exactly 1.
-BOOL LoadFlag(const WCHAR* pszPath, const WCHAR* pszName)
+// Through the group's open key; a key that could not be opened holds nothing and takes nothing.
+bool ReadValue(HKEY hkey, const WCHAR* pszName, DWORD* pdwValue)
 {
-    DWORD dwValue = 0;
-    return ReadSettingDword(HKEY_CLASSES_ROOT, pszPath, pszName, &dwValue) == ERROR_SUCCESS &&
-           dwValue == 1;
+    *pdwValue = 0;
+    return hkey != nullptr && ReadSettingDword(hkey, nullptr, pszName, pdwValue) == ERROR_SUCCESS;
 }
 
-void SaveFlag(const WCHAR* pszPath, const WCHAR* pszName, BOOL bValue)
+void WriteValue(HKEY hkey, const WCHAR* pszName, DWORD dwValue)
 {
-    WriteSettingDword(HKEY_CLASSES_ROOT, pszPath, pszName, bValue ? 1 : 0);
+    if (hkey != nullptr)
+        WriteSettingDword(hkey, nullptr, pszName, dwValue);
+}
+
+// A flag is on only when its stored number is exactly 1.
+BOOL LoadFlag(HKEY hkey, const WCHAR* pszName)
+{
+    DWORD dwValue = 0;
+    return ReadValue(hkey, pszName, &dwValue) && dwValue == 1;
+}
+
+void SaveFlag(HKEY hkey, const WCHAR* pszName, BOOL bValue)
+{
+    WriteValue(hkey, pszName, bValue ? 1 : 0);
 }
 
 // A stored number outside the tables' range would index past them; such a value is taken as 0,
 // which the next save stores.
-int LoadIndex(const WCHAR* pszPath, const WCHAR* pszName, int nCount)
+int LoadIndex(HKEY hkey, const WCHAR* pszName, int nCount)
 {
     DWORD dwValue = 0;
-    if (ReadSettingDword(HKEY_CLASSES_ROOT, pszPath, pszName, &dwValue) != ERROR_SUCCESS ||
-        dwValue >= static_cast<DWORD>(nCount))
+    if (!ReadValue(hkey, pszName, &dwValue) || dwValue >= static_cast<DWORD>(nCount))
         return 0;
     return static_cast<int>(dwValue);
+}
+
+// Each group of values is read or written through one opening of the key: every opening and
+// closing is a round trip to the registry, and a pad window's creation reads eight values.
+// Read access only: a key the user may read but not change still holds the settings. Null when
+// the key cannot be opened, so that every value reads as missing.
+HKEY OpenSettingsKey()
+{
+    WCHAR szPath[REGISTRY_PATH_SIZE];
+    BuildClsidKeyPath(szPath);
+    HKEY hkey = nullptr;
+    if (RegOpenKeyExW(HKEY_CLASSES_ROOT, szPath, 0, KEY_QUERY_VALUE, &hkey) != ERROR_SUCCESS)
+        return nullptr;
+    return hkey;
+}
+
+// Creates the key when it is missing (the component need not be registered); null when it
+// cannot be written, and then every write fails quietly.
+HKEY CreateSettingsKey()
+{
+    WCHAR szPath[REGISTRY_PATH_SIZE];
+    BuildClsidKeyPath(szPath);
+    HKEY hkey = nullptr;
+    WCHAR szClass[] = L"";
+    if (RegCreateKeyExW(HKEY_CLASSES_ROOT, szPath, 0, szClass, 0, KEY_SET_VALUE, nullptr, &hkey,
+                        nullptr) != ERROR_SUCCESS)
+        return nullptr;
+    return hkey;
+}
+
+void CloseSettingsKey(HKEY hkey)
+{
+    if (hkey != nullptr)
+        RegCloseKey(hkey);
+}
+
+void LoadPadSettings(HKEY hkey, PadState& state)
+{
+    state.nPadType = LoadIndex(hkey, L"PadType", PAD_COUNT);
+    state.bInv = LoadFlag(hkey, L"ModeInv");
+    state.bHyp = LoadFlag(hkey, L"ModeHyp");
+    state.nRadix = LoadIndex(hkey, L"Radix", RADIX_COUNT);
+}
+
+void LoadOptions(HKEY hkey, PadState& state)
+{
+    state.bEquelToInput = LoadFlag(hkey, L"EquelToInput");
+    state.bInputToClear = LoadFlag(hkey, L"InputToClear");
+    state.bDirectInEx = LoadFlag(hkey, L"DirectInEx");
+    state.bDirectOutEx = LoadFlag(hkey, L"DirectOutEx");
 }
 
 } // namespace
@@ -36,16 +97,18 @@ int LoadIndex(const WCHAR* pszPath, const WCHAR* pszName, int nCount)
 LONG ReadSettingDword(HKEY hkeyRoot, const WCHAR* pszPath, const WCHAR* pszName, DWORD* pdwValue)
 {
     *pdwValue = 0;
-    HKEY hkey = nullptr;
-    // Read access only: a key the user may read but not change still holds the settings.
-    LONG lResult = RegOpenKeyExW(hkeyRoot, pszPath, 0, KEY_QUERY_VALUE, &hkey);
+    HKEY hkey = hkeyRoot;
+    LONG lResult = ERROR_SUCCESS;
+    if (pszPath != nullptr)
+        lResult = RegOpenKeyExW(hkeyRoot, pszPath, 0, KEY_QUERY_VALUE, &hkey);
     if (lResult != ERROR_SUCCESS)
         return lResult;
     DWORD dwType = 0;
     DWORD cbData = sizeof(DWORD);
     lResult = RegQueryValueExW(hkey, pszName, nullptr, &dwType, reinterpret_cast<BYTE*>(pdwValue),
                                &cbData);
-    RegCloseKey(hkey);
+    if (hkey != hkeyRoot)
+        RegCloseKey(hkey);
     if (lResult != ERROR_SUCCESS)
         *pdwValue = 0; // a value too long for the buffer may have left part of itself there
     return lResult;
@@ -53,64 +116,56 @@ LONG ReadSettingDword(HKEY hkeyRoot, const WCHAR* pszPath, const WCHAR* pszName,
 
 LONG WriteSettingDword(HKEY hkeyRoot, const WCHAR* pszPath, const WCHAR* pszName, DWORD dwValue)
 {
-    HKEY hkey = nullptr;
-    WCHAR szClass[] = L"";
-    LONG lResult =
-        RegCreateKeyExW(hkeyRoot, pszPath, 0, szClass, 0, KEY_ALL_ACCESS, nullptr, &hkey, nullptr);
+    HKEY hkey = hkeyRoot;
+    LONG lResult = ERROR_SUCCESS;
+    if (pszPath != nullptr)
+    {
+        WCHAR szClass[] = L"";
+        lResult = RegCreateKeyExW(hkeyRoot, pszPath, 0, szClass, 0, KEY_ALL_ACCESS, nullptr, &hkey,
+                                  nullptr);
+    }
     if (lResult != ERROR_SUCCESS)
         return lResult;
     lResult = RegSetValueExW(hkey, pszName, 0, REG_DWORD, reinterpret_cast<const BYTE*>(&dwValue),
                              sizeof(DWORD));
-    RegCloseKey(hkey);
+    if (hkey != hkeyRoot)
+        RegCloseKey(hkey);
     return lResult;
 }
 
-void LoadPadSettings(PadState& state)
+void LoadPadSettingsAndOptions(PadState& state)
 {
-    state.nPadType = 0;
-    state.bInv = FALSE;
-    state.bHyp = FALSE;
-    state.nRadix = 0;
-    WCHAR szPath[REGISTRY_PATH_SIZE];
-    BuildClsidKeyPath(szPath);
-    state.nPadType = LoadIndex(szPath, L"PadType", PAD_COUNT);
-    state.bInv = LoadFlag(szPath, L"ModeInv");
-    state.bHyp = LoadFlag(szPath, L"ModeHyp");
-    state.nRadix = LoadIndex(szPath, L"Radix", RADIX_COUNT);
+    HKEY hkey = OpenSettingsKey();
+    LoadPadSettings(hkey, state);
+    LoadOptions(hkey, state);
+    CloseSettingsKey(hkey);
 }
 
 void SavePadSettings(const PadState& state)
 {
-    WCHAR szPath[REGISTRY_PATH_SIZE];
-    BuildClsidKeyPath(szPath);
-    WriteSettingDword(HKEY_CLASSES_ROOT, szPath, L"PadType", state.nPadType);
-    SaveFlag(szPath, L"ModeInv", state.bInv);
-    SaveFlag(szPath, L"ModeHyp", state.bHyp);
-    WriteSettingDword(HKEY_CLASSES_ROOT, szPath, L"Radix", state.nRadix);
+    HKEY hkey = CreateSettingsKey();
+    WriteValue(hkey, L"PadType", state.nPadType);
+    SaveFlag(hkey, L"ModeInv", state.bInv);
+    SaveFlag(hkey, L"ModeHyp", state.bHyp);
+    WriteValue(hkey, L"Radix", state.nRadix);
+    CloseSettingsKey(hkey);
 }
 
 void LoadOptions(PadState& state)
 {
-    state.bEquelToInput = FALSE;
-    state.bInputToClear = FALSE;
-    state.bDirectInEx = FALSE;
-    state.bDirectOutEx = FALSE;
-    WCHAR szPath[REGISTRY_PATH_SIZE];
-    BuildClsidKeyPath(szPath);
-    state.bEquelToInput = LoadFlag(szPath, L"EquelToInput");
-    state.bInputToClear = LoadFlag(szPath, L"InputToClear");
-    state.bDirectInEx = LoadFlag(szPath, L"DirectInEx");
-    state.bDirectOutEx = LoadFlag(szPath, L"DirectOutEx");
+    HKEY hkey = OpenSettingsKey();
+    LoadOptions(hkey, state);
+    CloseSettingsKey(hkey);
 }
 
 void SaveOptions(const PadState& state)
 {
-    WCHAR szPath[REGISTRY_PATH_SIZE];
-    BuildClsidKeyPath(szPath);
-    SaveFlag(szPath, L"EquelToInput", state.bEquelToInput);
-    SaveFlag(szPath, L"InputToClear", state.bInputToClear);
-    SaveFlag(szPath, L"DirectInEx", state.bDirectInEx);
-    SaveFlag(szPath, L"DirectOutEx", state.bDirectOutEx);
+    HKEY hkey = CreateSettingsKey();
+    SaveFlag(hkey, L"EquelToInput", state.bEquelToInput);
+    SaveFlag(hkey, L"InputToClear", state.bInputToClear);
+    SaveFlag(hkey, L"DirectInEx", state.bDirectInEx);
+    SaveFlag(hkey, L"DirectOutEx", state.bDirectOutEx);
+    CloseSettingsKey(hkey);
 }
 
 void LoadOptions()

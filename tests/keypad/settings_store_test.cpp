@@ -156,6 +156,18 @@ TEST_F(SettingsStoreTest, ReadAndWriteReportTheRegistryResult)
     EXPECT_EQ(ERROR_MORE_DATA,
               ReadSettingDword(HKEY_CLASSES_ROOT, VARDEKO_CLSID_KEY, L"Long", &dwValue));
     EXPECT_EQ(0u, dwValue);
+    // Without a path the key given is used as it is, and stays open.
+    HKEY hkey = nullptr;
+    ASSERT_EQ(ERROR_SUCCESS,
+              RegOpenKeyExW(HKEY_CLASSES_ROOT, VARDEKO_CLSID_KEY, 0, KEY_ALL_ACCESS, &hkey));
+    EXPECT_EQ(ERROR_SUCCESS, WriteSettingDword(hkey, nullptr, L"Radix", 2));
+    EXPECT_EQ(ERROR_SUCCESS, ReadSettingDword(hkey, nullptr, L"Radix", &dwValue));
+    EXPECT_EQ(2u, dwValue);
+    EXPECT_EQ(ERROR_MORE_DATA, ReadSettingDword(hkey, nullptr, L"Long", &dwValue));
+    EXPECT_EQ(ERROR_SUCCESS, WriteSettingDword(hkey, nullptr, L"PadType", 1));
+    EXPECT_EQ(ERROR_SUCCESS, RegCloseKey(hkey));
+    EXPECT_EQ(1, StoredSetting(L"PadType"));
+    EXPECT_EQ(2, StoredSetting(L"Radix"));
 }
 
 // A key the user may read but not change, as an administrator may lock the settings down.
