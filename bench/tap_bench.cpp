@@ -3,6 +3,10 @@
 // DeleteObject). Rounds alternate blocks of digit taps, repaints of the display alone, full
 // repaints, activations (class factory to the first painted pad) and the yardstick; each figure is
 // the median over the rounds of its block's time per operation divided by the yardstick's.
+// Two more blocks time what the window manager alone costs, on a bare window whose WM_PAINT only
+// begins and ends painting: the display's repaint cycle (InvalidateRect and UpdateWindow), the
+// floor of any repaint of the display, and that cycle with a capture taken and released, the
+// floor of a tap.
 // Usage: tap-bench [ROUNDS], run under Wine from the directory of vardeko.dll.
 
 #include "pad/layout.h"
@@ -38,7 +42,20 @@ struct Bench
     HWND hwndSip;
     IInputMethod* pim;
     HWND hwndPad;
+    HWND hwndBare; // the bare window, in a panel of its own beside the keypad's
 };
+
+const WCHAR BARE_WINDOW_CLASS[] = L"TapBenchBareWindow";
+
+LRESULT CALLBACK BareWndProc(HWND hwnd, UINT uMsg, WPARAM wParam, LPARAM lParam)
+{
+    if (uMsg != WM_PAINT)
+        return DefWindowProcW(hwnd, uMsg, wParam, lParam);
+    PAINTSTRUCT ps;
+    BeginPaint(hwnd, &ps);
+    EndPaint(hwnd, &ps);
+    return 0;
+}
 
 double Now()
 {
@@ -125,15 +142,52 @@ double TimeTaps(Bench* pb)
     return dblTime / BLOCK;
 }
 
-double TimeRepaints(Bench* pb, const RECT* prc)
+double TimeRepaints(HWND hwnd, const RECT* prc)
 {
     double dblStart = Now();
     for (int i = 0; i < BLOCK; ++i)
     {
-        InvalidateRect(pb->hwndPad, prc, TRUE);
-        UpdateWindow(pb->hwndPad);
+        InvalidateRect(hwnd, prc, TRUE);
+        UpdateWindow(hwnd);
     }
     return (Now() - dblStart) / BLOCK;
+}
+
+// What a tap asks of the window manager, on the bare window: the pen's capture taken and
+// released, and the display's repaint.
+double TimeBareTaps(HWND hwnd, const RECT* prcDisplay)
+{
+    double dblStart = Now();
+    for (int i = 0; i < BLOCK; ++i)
+    {
+        SetCapture(hwnd);
+        ReleaseCapture();
+        InvalidateRect(hwnd, prcDisplay, TRUE);
+        UpdateWindow(hwnd);
+    }
+    return (Now() - dblStart) / BLOCK;
+}
+
+// A window of the pad's size, style and background in a panel of its own.
+HWND CreateBareWindow(const RECT& rcPanel)
+{
+    WNDCLASSW wc = {};
+    wc.style = CS_DBLCLKS;
+    wc.lpfnWndProc = BareWndProc;
+    wc.hbrBackground = static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH));
+    wc.lpszClassName = BARE_WINDOW_CLASS;
+    if (RegisterClassW(&wc) == 0)
+        return nullptr;
+    int nWidth = rcPanel.right - rcPanel.left;
+    int nHeight = rcPanel.bottom - rcPanel.top;
+    HWND hwndPanel = CreateWindowExW(0, L"STATIC", L"", WS_POPUP | WS_VISIBLE, nWidth + 16, 0,
+                                     nWidth, nHeight, nullptr, nullptr, nullptr, nullptr);
+    if (hwndPanel == nullptr)
+        return nullptr;
+    RECT rc;
+    GetClientRect(hwndPanel, &rc);
+    return CreateWindowExW(0, BARE_WINDOW_CLASS, L"", WS_CHILD | WS_VISIBLE | WS_BORDER, 0, 0,
+                           rc.right, rc.bottom, hwndPanel, nullptr, nullptr, nullptr);
 }
 
 // Each activation ends with its Deselect and Release, outside the time.
@@ -191,17 +245,25 @@ int main(int argc, char** argv)
         std::fprintf(stderr, "tap-bench: cannot activate the keypad\n");
         return 1;
     }
+    b.hwndBare = CreateBareWindow(rc);
+    if (b.hwndBare == nullptr)
+    {
+        std::fprintf(stderr, "tap-bench: cannot create the bare window\n");
+        return 1;
+    }
     PumpMessages();
 
     const RECT rcDisplay = {DISPLAY_LEFT, DISPLAY_TOP, DISPLAY_RIGHT, DISPLAY_BOTTOM};
-    std::vector<double> aTap, aDisplay, aFull, aActivation, aBaseline;
+    std::vector<double> aTap, aDisplay, aFull, aActivation, aBaseline, aPaintCycle, aBareTap;
     bool bFailed = false;
     for (int i = 0; i < nRounds && !bFailed; ++i)
     {
         double dblTap = TimeTaps(&b);
-        double dblDisplay = TimeRepaints(&b, &rcDisplay);
-        double dblFull = TimeRepaints(&b, nullptr);
+        double dblDisplay = TimeRepaints(b.hwndPad, &rcDisplay);
+        double dblFull = TimeRepaints(b.hwndPad, nullptr);
         double dblActivation = TimeActivations(&b, &bFailed);
+        double dblPaintCycle = TimeRepaints(b.hwndBare, &rcDisplay);
+        double dblBareTap = TimeBareTaps(b.hwndBare, &rcDisplay);
         // The yardstick of this round, measured among the blocks it divides.
         double dblBaseline = TimeBaseline(&b);
         aBaseline.push_back(dblBaseline);
@@ -209,6 +271,8 @@ int main(int argc, char** argv)
         aDisplay.push_back(dblDisplay / dblBaseline);
         aFull.push_back(dblFull / dblBaseline);
         aActivation.push_back(dblActivation / dblBaseline);
+        aPaintCycle.push_back(dblPaintCycle / dblBaseline);
+        aBareTap.push_back(dblBareTap / dblBaseline);
     }
     if (bFailed)
     {
@@ -217,10 +281,13 @@ int main(int argc, char** argv)
     }
     Deactivate(&b);
     DestroyWindow(b.hwndSip);
+    DestroyWindow(GetParent(b.hwndBare));
     std::printf("baseline_us %.1f\n", Median(aBaseline) * 1e6);
     std::printf("tap %.3f\n", Median(aTap));
     std::printf("display_repaint %.3f\n", Median(aDisplay));
     std::printf("full_repaint %.3f\n", Median(aFull));
     std::printf("activation %.3f\n", Median(aActivation));
+    std::printf("bare_paint_cycle %.3f\n", Median(aPaintCycle));
+    std::printf("bare_tap %.3f\n", Median(aBareTap));
     return 0;
 }
