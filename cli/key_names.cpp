@@ -20,6 +20,8 @@ const int FIRST_CHAR_COUNT = 128;
 struct NameIndex
 {
     std::vector<const KeyName*> aBuckets[FIRST_CHAR_COUNT];
+    // The character key that each character of a run such as 12 or 0.5 presses, if any.
+    const KeyName* apCharKeys[FIRST_CHAR_COUNT];
 };
 
 int FirstCharBucket(char ch)
@@ -28,6 +30,20 @@ int FirstCharBucket(char ch)
     if (uch >= FIRST_CHAR_COUNT)
         return -1;
     return uch >= 'A' && uch <= 'Z' ? uch - 'A' + 'a' : uch;
+}
+
+// FindKeyName, then the pad choices.
+const KeyName* FindWordIn(const NameIndex& index, const char* pszWord)
+{
+    int nBucket = FirstCharBucket(pszWord[0]);
+    if (nBucket < 0)
+        return nullptr;
+    for (const KeyName* pKey : index.aBuckets[nBucket])
+    {
+        if (KeyNameIs(*pKey, pszWord))
+            return pKey;
+    }
+    return nullptr;
 }
 
 const NameIndex& Index()
@@ -40,30 +56,23 @@ const NameIndex& Index()
             index.aBuckets[FirstCharBucket(pKeys[i].pszName[0])].push_back(&pKeys[i]);
         for (const KeyName& choice : g_aPadChoices)
             index.aBuckets[FirstCharBucket(choice.pszName[0])].push_back(&choice);
+        for (int ch = 0; ch < FIRST_CHAR_COUNT; ++ch)
+        {
+            const char szChar[2] = {static_cast<char>(ch), 0};
+            const KeyName* pKey = ch != 0 ? FindWordIn(index, szChar) : nullptr;
+            index.apCharKeys[ch] = pKey != nullptr && pKey->wKind == KEY_CHAR ? pKey : nullptr;
+        }
         return index;
     }();
     return s_index;
-}
-
-// FindKeyName, then the pad choices.
-const KeyName* FindWord(const char* pszWord)
-{
-    int nBucket = FirstCharBucket(pszWord[0]);
-    if (nBucket < 0)
-        return nullptr;
-    for (const KeyName* pKey : Index().aBuckets[nBucket])
-    {
-        if (KeyNameIs(*pKey, pszWord))
-            return pKey;
-    }
-    return nullptr;
 }
 
 } // namespace
 
 bool KeysOfWord(const char* pszWord, std::vector<const KeyName*>& aKeys)
 {
-    const KeyName* pKey = FindWord(pszWord);
+    const NameIndex& index = Index();
+    const KeyName* pKey = FindWordIn(index, pszWord);
     if (pKey != nullptr)
     {
         aKeys.push_back(pKey);
@@ -72,9 +81,9 @@ bool KeysOfWord(const char* pszWord, std::vector<const KeyName*>& aKeys)
     size_t nKeys = aKeys.size();
     for (const char* pch = pszWord; *pch != 0; ++pch)
     {
-        const char szChar[2] = {*pch, 0};
-        const KeyName* pChar = FindWord(szChar);
-        if (pChar == nullptr || pChar->wKind != KEY_CHAR)
+        unsigned char uch = static_cast<unsigned char>(*pch);
+        const KeyName* pChar = uch < FIRST_CHAR_COUNT ? index.apCharKeys[uch] : nullptr;
+        if (pChar == nullptr)
         {
             aKeys.resize(nKeys);
             return false;

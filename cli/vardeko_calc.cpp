@@ -14,6 +14,8 @@
 #ifdef _WIN32
 #include <fcntl.h>
 #include <io.h>
+#else
+#include <unistd.h>
 #endif
 
 namespace
@@ -62,45 +64,61 @@ const char g_szUsage[] =
     "unknown key, a key of the keypad alone or an input line that is not UTF-8 text (after\n"
     "the lines of the keys before it).\n";
 
+// Standard input is read in blocks of this many bytes.
+const size_t INPUT_BLOCK_SIZE = 65536;
+
 struct Options
 {
     int nMode;
     int nRadix;
     bool bBatch;
-    std::vector<std::string> aKeys;
+    std::vector<const char*> aKeys;
+};
+
+// The display text in UTF-8: up to three bytes a character.
+struct DisplayUtf8
+{
+    char szText[DISPLAY_TEXT_SIZE * 3];
 };
 
 // UTF-8 of the display text; it is ASCII in practice.
-std::string ToUtf8(const WideChar* pszText)
+void ToUtf8(const WideChar* pszText, DisplayUtf8& utf8)
 {
-    std::string text;
+    char* pch = utf8.szText;
     for (; *pszText != 0; ++pszText)
     {
         unsigned ch = static_cast<unsigned>(*pszText) & 0xFFFF;
         if (ch < 0x80)
         {
-            text += static_cast<char>(ch);
+            *pch++ = static_cast<char>(ch);
         }
         else if (ch < 0x800)
         {
-            text += static_cast<char>(0xC0 | (ch >> 6));
-            text += static_cast<char>(0x80 | (ch & 0x3F));
+            *pch++ = static_cast<char>(0xC0 | (ch >> 6));
+            *pch++ = static_cast<char>(0x80 | (ch & 0x3F));
         }
         else
         {
-            text += static_cast<char>(0xE0 | (ch >> 12));
-            text += static_cast<char>(0x80 | ((ch >> 6) & 0x3F));
-            text += static_cast<char>(0x80 | (ch & 0x3F));
+            *pch++ = static_cast<char>(0xE0 | (ch >> 12));
+            *pch++ = static_cast<char>(0x80 | ((ch >> 6) & 0x3F));
+            *pch++ = static_cast<char>(0x80 | (ch & 0x3F));
         }
     }
-    return text;
+    *pch = 0;
 }
 
-std::string DisplayText()
+void ReadDisplay(DisplayUtf8& utf8)
 {
     WideChar szDisplay[DISPLAY_TEXT_SIZE];
     GetDisplayText(szDisplay);
-    return ToUtf8(szDisplay);
+    ToUtf8(szDisplay, utf8);
+}
+
+// Reading the display enters the error state only for a value beyond the binary display's 16
+// digits; elsewhere a batch calculation, which shows only its last display, need not read it.
+bool ReadingDisplayCanFail()
+{
+    return g_Calculator.m_nMode == MODE_INTEGER && g_Calculator.m_nRadix == RADIX_BIN;
 }
 
 int ParseRadix(const char* pszName)
@@ -159,45 +177,51 @@ int ParseOptions(int argc, char** argv, Options& options)
     return -1;
 }
 
-// Presses one key and reads the display as the keypad does after every key; reading can itself
-// enter the error state.
+// Presses one key and reads the display as the keypad does after every key, where reading can
+// itself enter the error state.
 void Press(const KeyName& key, bool bPrintLine)
 {
     unsigned long ulBeeps = g_ulBeepCount;
     PressKey(key);
-    WideChar szDisplay[DISPLAY_TEXT_SIZE];
-    GetDisplayText(szDisplay);
     if (bPrintLine)
-        printf("%s\t%s%s\n", key.pszName, ToUtf8(szDisplay).c_str(),
-               g_ulBeepCount != ulBeeps ? "\tbeep" : "");
+    {
+        DisplayUtf8 display;
+        ReadDisplay(display);
+        printf("%s\t%s%s\n", key.pszName, display.szText, g_ulBeepCount != ulBeeps ? "\tbeep" : "");
+    }
+    else if (ReadingDisplayCanFail())
+    {
+        WideChar szDisplay[DISPLAY_TEXT_SIZE];
+        GetDisplayText(szDisplay);
+    }
 }
 
 // The word quoted, cut after QUOTED_KEY_CHARS characters: a word can be megabytes long.
-std::string QuotedKey(const std::string& word)
+std::string QuotedKey(const char* pszWord)
 {
     size_t nChars = 0;
     size_t nEnd = 0;
-    for (; nEnd < word.size(); ++nEnd)
+    for (; pszWord[nEnd] != 0; ++nEnd)
     {
-        bool bStartsChar = (static_cast<unsigned char>(word[nEnd]) & 0xC0) != 0x80;
+        bool bStartsChar = (static_cast<unsigned char>(pszWord[nEnd]) & 0xC0) != 0x80;
         if (bStartsChar && nChars++ == QUOTED_KEY_CHARS)
             break;
     }
-    return "'" + word.substr(0, nEnd) + "'" + (nEnd < word.size() ? "..." : "");
+    return "'" + std::string(pszWord, nEnd) + "'" + (pszWord[nEnd] != 0 ? "..." : "");
 }
 
 // Returns false for a word that names no keys, after saying so.
-bool PressWord(const std::string& word, bool bPrintLines)
+bool PressWord(const char* pszWord, bool bPrintLines)
 {
     // Kept from word to word, so that pressing keys allocates nothing.
     static std::vector<const KeyName*> s_aKeys;
     std::vector<const KeyName*>& aKeys = s_aKeys;
     aKeys.clear();
-    if (!KeysOfWord(word.c_str(), aKeys))
+    if (!KeysOfWord(pszWord, aKeys))
     {
         fflush(stdout);
         fprintf(stderr, "vardeko-calc: unknown key %s (see vardeko-calc --help)\n",
-                QuotedKey(word).c_str());
+                QuotedKey(pszWord).c_str());
         return false;
     }
     for (const KeyName* pKey : aKeys)
@@ -206,7 +230,7 @@ bool PressWord(const std::string& word, bool bPrintLines)
         {
             fflush(stdout);
             fprintf(stderr, "vardeko-calc: %s is a key of the keypad alone, not the calculator\n",
-                    QuotedKey(word).c_str());
+                    QuotedKey(pszWord).c_str());
             return false;
         }
     }
@@ -215,30 +239,42 @@ bool PressWord(const std::string& word, bool bPrintLines)
     return true;
 }
 
-bool PressAll(const std::vector<std::string>& aKeys, bool bPrintLines)
+bool PressAll(const std::vector<const char*>& aKeys, bool bPrintLines)
 {
-    for (const std::string& word : aKeys)
+    for (const char* pszWord : aKeys)
     {
-        if (!PressWord(word, bPrintLines))
+        if (!PressWord(pszWord, bPrintLines))
             return false;
     }
     return true;
 }
 
-// The white-space separated words of a line; none for a comment line.
-std::vector<std::string> SplitKeys(const std::string& line)
+bool IsKeySeparator(char ch)
 {
-    std::vector<std::string> aKeys;
-    size_t nStart = line.find_first_not_of(" \t\r\f\v");
-    if (nStart == std::string::npos || line[nStart] == '#')
-        return aKeys;
-    while (nStart != std::string::npos)
+    return ch == ' ' || ch == '\t' || ch == '\r' || ch == '\f' || ch == '\v';
+}
+
+// The white-space separated words of a line, ended in place; none for a comment line. The line
+// holds no NUL byte of its own.
+void SplitKeys(std::string& line, std::vector<const char*>& aKeys)
+{
+    aKeys.clear();
+    char* pch = &line[0];
+    while (IsKeySeparator(*pch))
+        ++pch;
+    if (*pch == '#')
+        return;
+    while (*pch != 0)
     {
-        size_t nEnd = line.find_first_of(" \t\r\f\v", nStart);
-        aKeys.push_back(line.substr(nStart, nEnd - nStart));
-        nStart = line.find_first_not_of(" \t\r\f\v", nEnd);
+        aKeys.push_back(pch);
+        while (*pch != 0 && !IsKeySeparator(*pch))
+            ++pch;
+        if (*pch == 0)
+            break;
+        *pch++ = 0;
+        while (IsKeySeparator(*pch))
+            ++pch;
     }
-    return aKeys;
 }
 
 // Whether the line is text: UTF-8 without NUL bytes, which would otherwise end a key unseen.
@@ -297,22 +333,69 @@ bool IsUtf8Text(const std::string& line)
     return true;
 }
 
-bool ReadLine(std::string& line)
+// Standard input, read a block at a time: stdio's per-character calls were a tenth of a batch
+// run. A block is what one read returns, so that keys typed at a terminal act at once.
+struct InputReader
+{
+    std::vector<char> aBlock;
+    size_t nNext;
+    size_t nEnd;
+};
+
+// Bytes of standard input into the block; 0 at its end or on an error.
+size_t ReadBlock(InputReader& reader)
+{
+    for (;;)
+    {
+#ifdef _WIN32
+        int nRead = _read(0, reader.aBlock.data(), static_cast<unsigned>(reader.aBlock.size()));
+#else
+        ssize_t nRead = read(0, reader.aBlock.data(), reader.aBlock.size());
+#endif
+        if (nRead >= 0)
+            return static_cast<size_t>(nRead);
+        if (errno != EINTR)
+            return 0;
+    }
+}
+
+// The next line without its newline, NUL bytes kept; false at the end of the input.
+bool ReadLine(InputReader& reader, std::string& line)
 {
     line.clear();
-    int ch;
-    while ((ch = getchar()) != EOF && ch != '\n')
-        line += static_cast<char>(ch);
-    return ch != EOF || !line.empty();
+    for (;;)
+    {
+        if (reader.nNext == reader.nEnd)
+        {
+            reader.nNext = 0;
+            reader.nEnd = ReadBlock(reader);
+            if (reader.nEnd == 0)
+                return !line.empty();
+        }
+        const char* pchStart = reader.aBlock.data() + reader.nNext;
+        size_t nAvailable = reader.nEnd - reader.nNext;
+        const char* pchNewline = static_cast<const char*>(memchr(pchStart, '\n', nAvailable));
+        size_t nTaken = pchNewline != nullptr ? pchNewline - pchStart : nAvailable;
+        line.append(pchStart, nTaken);
+        reader.nNext += nTaken;
+        if (pchNewline != nullptr)
+        {
+            ++reader.nNext;
+            return true;
+        }
+    }
 }
 
 // One calculation from a fresh start; prints its final display text.
-bool RunCalculation(const Options& options, const std::vector<std::string>& aKeys)
+bool RunCalculation(const Options& options, const std::vector<const char*>& aKeys)
 {
     Reset(options.nMode, options.nRadix);
     if (!PressAll(aKeys, false))
         return false;
-    printf("%s\n", DisplayText().c_str());
+    DisplayUtf8 display;
+    ReadDisplay(display);
+    fputs(display.szText, stdout);
+    putchar('\n');
     return true;
 }
 
@@ -326,9 +409,11 @@ int Run(const Options& options)
         return PressAll(options.aKeys, true) ? 0 : EXIT_USAGE;
     }
     Reset(options.nMode, options.nRadix);
+    InputReader reader = {std::vector<char>(INPUT_BLOCK_SIZE), 0, 0};
     std::string line;
+    std::vector<const char*> aKeys;
     // Reading stops once the output is lost.
-    for (unsigned long ulLine = 1; !ferror(stdout) && ReadLine(line); ++ulLine)
+    for (unsigned long ulLine = 1; !ferror(stdout) && ReadLine(reader, line); ++ulLine)
     {
         if (!IsUtf8Text(line))
         {
@@ -337,7 +422,7 @@ int Run(const Options& options)
                     line.find('\0') != std::string::npos ? ": it holds a NUL byte" : "");
             return EXIT_USAGE;
         }
-        std::vector<std::string> aKeys = SplitKeys(line);
+        SplitKeys(line, aKeys);
         // Blank and comment lines hold no calculation.
         if (options.bBatch && aKeys.empty())
             continue;
