@@ -177,8 +177,8 @@ int ParseOptions(int argc, char** argv, Options& options)
     return -1;
 }
 
-// Presses one key and reads the display as the keypad does after every key, where reading can
-// itself enter the error state.
+// Presses one key and reads the display as the keypad does after every key, since reading can
+// itself enter the error state; without a line to print, only where it can.
 void Press(const KeyName& key, bool bPrintLine)
 {
     unsigned long ulBeeps = g_ulBeepCount;
