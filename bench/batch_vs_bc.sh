@@ -13,12 +13,13 @@
 # amplify the rounding of its argument (a typed decimal, or an earlier result) beyond the check:
 # sin of 0.1 to 1.5 and cos of 0.05 to 1.2 rather than near a zero, ln of 2 and above rather than
 # near 1, e^x of at most 12, each step's condition number multiplied into a bound on the term's
-# relative error that stays within 2e-15, and every result, running ones too, between 1e-3 and
-# 1e12, where bc's 20 decimals still hold 17 digits.
+# relative error that stays within 2e-15, and every inexact result, running ones too, between
+# 1e-3 and 1e12, where bc's 20 decimals still hold 17 digits.
 #
-# Calibration: FUNCTION_SHARE is the one free knob, and it was chosen so that the vardeko-calc the
-# issue "Small and quick" measured (commit f60cd4f, Release build) takes 0.040 of bc -l's CPU
-# time on these calculations, the issue's figure, at about 35 keys a calculation as there.
+# Calibration: FUNCTION_SHARE is the one free knob. It was set, before the current vardeko-calc
+# was measured on this mix, so that the vardeko-calc that the issue "Small and quick" measured
+# (commit f60cd4f, Release build) takes the issue's 0.040 of bc -l's CPU time on these
+# calculations (0.039 to 0.043 in ten runs), at about 34 keys a calculation (the issue's 34.8).
 #
 # Usage: batch_vs_bc.sh VARDEKO_CALC [CALCULATIONS] [SEED]; also writes the calculations to
 # $BENCH_KEYS_FILE when that is set.
