@@ -529,9 +529,11 @@ long long ReadExponent(const WideChar* p)
     return bNegative ? -nExponent : nExponent;
 }
 
-// A significand of up to 15 digits is exact in a double, and so are the powers of ten up to
-// 10^22: one correctly rounded multiplication or division then gives the nearest double.
-const int SHORT_DIGITS = 15;
+// A significand of up to 2^53 is exact in a double (any of 15 digits, most of 16, such as the
+// display's own texts), and so are the powers of ten up to 10^22: one correctly rounded
+// multiplication or division then gives the nearest double.
+const int SHORT_DIGITS = 16;
+const uint64_t SHORT_MAX_SIGNIFICAND = 1ULL << 53;
 const int SHORT_MAX_POWER = 22;
 
 // ReadSignificand for such a short significand and power; false, writing nothing, for others.
@@ -554,6 +556,8 @@ bool ReadShortSignificand(const WideChar* pMantissa, long long nFirst, long long
             continue;
         nValue = nValue * 10 + static_cast<unsigned>(*p - '0');
     }
+    if (nValue > SHORT_MAX_SIGNIFICAND)
+        return false;
     double dblValue = static_cast<double>(nValue);
     dblValue = nPower10 < 0 ? dblValue / s_adblExactPow10[-nPower10]
                             : dblValue * s_adblExactPow10[nPower10];

@@ -170,22 +170,27 @@ TEST(NumberTextAgainstGlibc, RandomDecimalTextsReadLikeStrtod)
     EXPECT_EQ(0, nFailures);
 }
 
-// Texts as typed on the pad: up to 15 significant digits with powers of ten around the 10^22 up
-// to which one multiplication or division reads them, and beyond it.
+// Texts as typed on the pad or shown in its display: up to 16 significant digits, one in four
+// of 16 near 2^53 (9007199254740992), the largest significand that one multiplication or
+// division reads, with powers of ten around the 10^22 up to which it does, and beyond it.
 TEST(NumberTextAgainstGlibc, ShortTextsReadLikeStrtod)
 {
     SampleRandom random = {15};
     int nFailures = 0;
     for (int i = 0; i < 200000; ++i)
     {
-        const int nDigits = static_cast<int>(1 + NextRandom(&random) % 15);
+        const int nDigits = static_cast<int>(1 + NextRandom(&random) % 16);
         const int nPoint = static_cast<int>(NextRandom(&random) % (nDigits + 1));
+        const std::string strNear53 =
+            nDigits == 16 && NextRandom(&random) % 4 == 0 ? "90071992547409" : "";
         std::string strText;
         for (int nDigit = 0; nDigit < nDigits; ++nDigit)
         {
             if (nDigit == nPoint)
                 strText += '.';
-            strText += static_cast<char>('0' + NextRandom(&random) % 10);
+            strText += nDigit < static_cast<int>(strNear53.size())
+                           ? strNear53[nDigit]
+                           : static_cast<char>('0' + NextRandom(&random) % 10);
         }
         strText += "e" + std::to_string(static_cast<int>(NextRandom(&random) % 61) - 30);
         if (!ReadsLikeStrtod(strText) && nFailures++ < 10)
