@@ -21,7 +21,7 @@
 namespace
 {
 
-const int EXIT_WRITE_ERROR = 1;
+const int EXIT_IO_ERROR = 1;
 const int EXIT_USAGE = 2;
 
 // An unknown key's message quotes at most this many characters of it.
@@ -60,9 +60,9 @@ const char g_szUsage[] =
     "  sci prog                           switch to that pad (clears, keeps the radix)\n"
     "Names are the keypad's and vardeko-host's, matched without regard to case.\n"
     "\n"
-    "Exit status: 0; 1 when standard output cannot be written; 2 for a bad option, an\n"
-    "unknown key, a key of the keypad alone or an input line that is not UTF-8 text (after\n"
-    "the lines of the keys before it).\n";
+    "Exit status: 0; 1 when standard input cannot be read or standard output cannot be\n"
+    "written; 2 for a bad option, an unknown key, a key of the keypad alone or an input line\n"
+    "that is not UTF-8 text (after the lines of the keys before it).\n";
 
 // Standard input is read in blocks of this many bytes.
 const size_t INPUT_BLOCK_SIZE = 65536;
@@ -340,6 +340,7 @@ struct InputReader
     std::vector<char> aBlock;
     size_t nNext;
     size_t nEnd;
+    int nError; // errno of a failed read, which ended the input
 };
 
 // Bytes of standard input into the block; 0 at its end or on an error.
@@ -355,7 +356,10 @@ size_t ReadBlock(InputReader& reader)
         if (nRead >= 0)
             return static_cast<size_t>(nRead);
         if (errno != EINTR)
+        {
+            reader.nError = errno;
             return 0;
+        }
     }
 }
 
@@ -409,7 +413,7 @@ int Run(const Options& options)
         return PressAll(options.aKeys, true) ? 0 : EXIT_USAGE;
     }
     Reset(options.nMode, options.nRadix);
-    InputReader reader = {std::vector<char>(INPUT_BLOCK_SIZE), 0, 0};
+    InputReader reader = {std::vector<char>(INPUT_BLOCK_SIZE), 0, 0, 0};
     std::string line;
     std::vector<const char*> aKeys;
     // Reading stops once the output is lost.
@@ -429,6 +433,13 @@ int Run(const Options& options)
         bool bGood = options.bBatch ? RunCalculation(options, aKeys) : PressAll(aKeys, true);
         if (!bGood)
             return EXIT_USAGE;
+    }
+    // A failed read is not the end of the input: the calculations after it were never made.
+    if (reader.nError != 0)
+    {
+        fflush(stdout);
+        fprintf(stderr, "vardeko-calc: cannot read standard input: %s\n", strerror(reader.nError));
+        return EXIT_IO_ERROR;
     }
     return 0;
 }
@@ -451,7 +462,7 @@ int main(int argc, char** argv)
     if (fflush(stdout) != 0 || ferror(stdout))
     {
         fprintf(stderr, "vardeko-calc: cannot write standard output: %s\n", strerror(errno));
-        return EXIT_WRITE_ERROR;
+        return EXIT_IO_ERROR;
     }
     return nStatus;
 }

@@ -1,8 +1,9 @@
 #!/bin/sh
 # vardeko-calc --batch on input that standard input's blocks cut anywhere: 20,000 short lines,
 # one line of 30,000 terms, CR LF endings and a last line without a newline; every result must
-# come out as computed here.
-# Usage: check_long_input.sh PROGRAM [RUNNER], the runner being Wine's for the Windows build.
+# come out as computed here. Then an input that cannot be read (a directory): a failure with a
+# message, not an empty input.
+# Usage: check_input_reading.sh PROGRAM [RUNNER], the runner being Wine's for the Windows build.
 set -u
 program=$1
 runner=${2:-}
@@ -28,3 +29,12 @@ if ! cmp -s "$work/out" "$work/expected"; then
     exit 1
 fi
 echo "$(wc -l <"$work/expected") results as computed"
+
+$runner "$program" --batch </ >"$work/out" 2>"$work/err"
+status=$?
+if [ $status -ne 1 ] || ! grep -q '^vardeko-calc: cannot read standard input: ' "$work/err"; then
+    echo "unreadable input: exit status $status, standard error:"
+    cat "$work/err"
+    exit 1
+fi
+echo "unreadable input reported"
