@@ -9,7 +9,7 @@
 // floor of a tap.
 // Usage: tap-bench [ROUNDS], run under Wine from the directory of vardeko.dll.
 
-#include "pad/layout.h"
+#include "pad_model/layout.h"
 #include "platform/sip.h"
 
 #include <windows.h>

@@ -1,7 +1,7 @@
 #include "cli/key_names.h"
 
 #include "engine/calculator.h"
-#include "pad/layout.h"
+#include "pad_model/layout.h"
 
 namespace
 {

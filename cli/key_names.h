@@ -1,9 +1,9 @@
 #pragma once
 // The words vardeko-calc reads, and what pressing each key does to the calculator. The keys are
-// the shared vocabulary of pad/key_names.h; vardeko-calc adds "sci" and "prog", which choose a
-// pad rather than name a key.
+// the shared vocabulary of pad_model/key_names.h; vardeko-calc adds "sci" and "prog", which choose
+// a pad rather than name a key.
 
-#include "pad/key_names.h"
+#include "pad_model/key_names.h"
 
 #include <vector>
 

@@ -6,7 +6,7 @@
 // class and the pad window come from.
 
 #include "base/module.h"
-#include "pad/pad_state.h"
+#include "pad_model/pad_state.h"
 
 // Visible to the link, which optimises the DLL as a whole program and knows the entry point only
 // by the name it is given.

@@ -1,7 +1,7 @@
 #include "component/input_method.h"
 
 #include "base/module.h"
-#include "keypad/pad_window.h"
+#include "pad_window/pad_window.h"
 #include "settings/options_dialog.h"
 
 namespace

@@ -1,7 +1,7 @@
 #include "host/host_script.h"
 
 #include "host/pad_key_names.h"
-#include "pad/key_names.h"
+#include "pad_model/key_names.h"
 
 #include <cctype>
 #include <cerrno>

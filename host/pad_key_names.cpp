@@ -1,7 +1,7 @@
 #include "host/pad_key_names.h"
 
-#include "pad/key_names.h"
-#include "pad/layout.h"
+#include "pad_model/key_names.h"
+#include "pad_model/layout.h"
 
 namespace
 {

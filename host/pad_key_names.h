@@ -9,8 +9,8 @@ struct PadKeyPlace
     int nKey; // key index on that pad, or DIRECT_KEY_BASE + position in the direct row
 };
 
-// The key called pszName in the shared vocabulary (pad/key_names.h), matched without regard to
-// case. False when no key has that name or the name is an engine command that no key carries.
+// The key called pszName in the shared vocabulary (pad_model/key_names.h), matched without regard
+// to case. False when no key has that name or the name is an engine command that no key carries.
 bool FindPadKey(const char* pszName, PadKeyPlace* pPlace);
 
 struct TapPoint

@@ -1,7 +1,7 @@
 #include "settings/options_dialog.h"
 
 #include "base/module.h"
-#include "pad/pad_state.h"
+#include "pad_model/pad_state.h"
 #include "resources/resource.h"
 #include "settings/settings_store.h"
 

@@ -1,8 +1,8 @@
 #include "settings/settings_store.h"
 
 #include "base/module.h"
-#include "pad/layout.h"
-#include "pad/pad_state.h"
+#include "pad_model/layout.h"
+#include "pad_model/pad_state.h"
 
 namespace
 {

@@ -2,7 +2,7 @@
 // The pad state and the four options, kept as REG_DWORD values in the component's CLSID key.
 // Each group load or save opens (or creates) the key once for all its values.
 
-#include "pad/pad_state.h"
+#include "pad_model/pad_state.h"
 
 #include <windows.h>
 

@@ -1,5 +1,5 @@
 #include "engine/command_codes.h"
-#include "pad/layout.h"
+#include "pad_model/layout.h"
 #include "tests/artwork/committed_artwork.h"
 
 #include <gtest/gtest.h>

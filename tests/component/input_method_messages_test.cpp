@@ -3,9 +3,9 @@
 
 #include "base/module.h"
 #include "component/input_method.h"
-#include "keypad/pad_window.h"
-#include "tests/keypad/message_recorder.h"
-#include "tests/keypad/test_host.h"
+#include "pad_window/pad_window.h"
+#include "tests/pad_window/message_recorder.h"
+#include "tests/pad_window/test_host.h"
 
 #include <memory>
 

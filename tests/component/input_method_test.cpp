@@ -4,8 +4,8 @@
 #include "base/module.h"
 #include "component/class_factory.h"
 #include "component/input_method.h"
-#include "pad/pad_state.h"
-#include "tests/keypad/test_host.h"
+#include "pad_model/pad_state.h"
+#include "tests/pad_window/test_host.h"
 
 #include <commctrl.h>
 

@@ -4,11 +4,11 @@
 
 #include "base/module.h"
 #include "component/input_method.h"
-#include "pad/pad_state.h"
+#include "pad_model/pad_state.h"
 #include "platform/caption_ok_button.h"
 #include "resources/resource.h"
 #include "settings/settings_store.h"
-#include "tests/keypad/test_host.h"
+#include "tests/pad_window/test_host.h"
 #include "tests/support/pointer_input.h"
 
 namespace

@@ -2,7 +2,7 @@
 // place whatever pad is showing.
 
 #include "host/pad_key_names.h"
-#include "pad/layout.h"
+#include "pad_model/layout.h"
 
 #include <gtest/gtest.h>
 

@@ -6,7 +6,7 @@
 #include "base/module.h"
 #include "component/class_factory.h"
 #include "engine/command_codes.h"
-#include "tests/keypad/test_host.h"
+#include "tests/pad_window/test_host.h"
 #include "tests/reliability/gui_objects.h"
 
 #include <cstdio>

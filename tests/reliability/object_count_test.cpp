@@ -4,9 +4,9 @@
 
 #include "base/module.h"
 #include "component/class_factory.h"
-#include "pad/pad_state.h"
+#include "pad_model/pad_state.h"
 #include "resources/resource.h"
-#include "tests/keypad/test_host.h"
+#include "tests/pad_window/test_host.h"
 #include "tests/reliability/gui_objects.h"
 
 #include <cstdio>

@@ -1,6 +1,6 @@
 #include "tools/artwork/artwork.h"
 
-#include "pad/layout.h"
+#include "pad_model/layout.h"
 #include "tools/artwork/bitmap_file.h"
 #include "tools/artwork/icon_art.h"
 #include "tools/artwork/pad_art.h"

@@ -3,7 +3,7 @@
 // its character, its kind, its virtual key), so an overlay always names the command that the key
 // runs in that modifier state.
 
-#include "pad/layout.h"
+#include "pad_model/layout.h"
 #include "tools/artwork/pixel_font.h"
 
 // The label of a pad key with INV and HYP as given; false for a key with nothing to show.

@@ -1,7 +1,7 @@
 #include "tools/artwork/pad_art.h"
 
 #include "engine/command_codes.h"
-#include "pad/layout.h"
+#include "pad_model/layout.h"
 #include "tools/artwork/key_labels.h"
 
 namespace

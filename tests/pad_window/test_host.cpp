@@ -1,10 +1,10 @@
-#include "tests/keypad/test_host.h"
+#include "tests/pad_window/test_host.h"
 
 #include "base/module.h"
 #include "component/input_method.h"
 #include "engine/command_codes.h"
-#include "keypad/pad_window.h"
-#include "pad/pad_state.h"
+#include "pad_model/pad_state.h"
+#include "pad_window/pad_window.h"
 
 namespace
 {

@@ -1,6 +1,6 @@
-#include "tests/keypad/message_recorder.h"
+#include "tests/pad_window/message_recorder.h"
 
-#include "keypad/pad_window.h"
+#include "pad_window/pad_window.h"
 
 #include <gtest/gtest.h>
 

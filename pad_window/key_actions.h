@@ -4,8 +4,8 @@
 // own character or virtual key. Every operation works on the pad state it is handed; the host's
 // interface comes from the pad window's record, null until the host has registered it.
 
-#include "pad/layout.h"
-#include "pad/pad_state.h"
+#include "pad_model/layout.h"
+#include "pad_model/pad_state.h"
 #include "platform/sip.h"
 
 #include <windows.h>

@@ -1,6 +1,6 @@
-#include "pad/pad_state.h"
+#include "pad_model/pad_state.h"
 
-#include "pad/layout.h"
+#include "pad_model/layout.h"
 
 // Zero-initialised: an initialiser would give the DLL a data section for this record alone.
 PadState g_PadState;

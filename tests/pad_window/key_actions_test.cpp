@@ -1,9 +1,9 @@
 // What each key does on release: the calculator, the pad's own state, and what reaches the host.
 
 #include "engine/calculator.h"
-#include "keypad/key_actions.h"
-#include "pad/pad_state.h"
-#include "tests/keypad/test_host.h"
+#include "pad_model/pad_state.h"
+#include "pad_window/key_actions.h"
+#include "tests/pad_window/test_host.h"
 
 namespace
 {

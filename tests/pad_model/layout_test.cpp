@@ -1,5 +1,5 @@
 #include "engine/command_codes.h"
-#include "pad/layout.h"
+#include "pad_model/layout.h"
 
 #include <gtest/gtest.h>
 

@@ -5,7 +5,7 @@
 
 #include "engine/command_codes.h"
 #include "host/recording_callback.h"
-#include "pad/layout.h"
+#include "pad_model/layout.h"
 #include "platform/sip.h"
 
 #include <gtest/gtest.h>

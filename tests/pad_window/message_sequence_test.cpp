@@ -2,9 +2,9 @@
 // it makes the window manager send back, in order.
 
 #include "engine/command_codes.h"
-#include "pad/pad_state.h"
-#include "tests/keypad/message_recorder.h"
-#include "tests/keypad/test_host.h"
+#include "pad_model/pad_state.h"
+#include "tests/pad_window/message_recorder.h"
+#include "tests/pad_window/test_host.h"
 
 namespace
 {

@@ -1,10 +1,10 @@
 // What the pad window shows, read back from the window: the artwork for each pad and modifier
 // state, the radix mark, direct mode's greying, key highlights and the display text.
 
-#include "keypad/key_actions.h"
-#include "keypad/painting.h"
-#include "pad/pad_state.h"
-#include "tests/keypad/test_host.h"
+#include "pad_model/pad_state.h"
+#include "pad_window/key_actions.h"
+#include "pad_window/painting.h"
+#include "tests/pad_window/test_host.h"
 
 namespace
 {

@@ -2,7 +2,7 @@
 // the module's state as the DLL's entry does.
 
 #include "base/module.h"
-#include "pad/pad_state.h"
+#include "pad_model/pad_state.h"
 
 #include <gtest/gtest.h>
 

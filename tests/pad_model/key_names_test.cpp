@@ -2,8 +2,8 @@
 // matched without regard to case, and no two keys share a name in any spelling.
 
 #include "engine/command_codes.h"
-#include "pad/key_names.h"
-#include "pad/layout.h"
+#include "pad_model/key_names.h"
+#include "pad_model/layout.h"
 
 #include <gtest/gtest.h>
 

@@ -1,8 +1,8 @@
 // Pen down, move and up as window messages: which key is pressed, highlighted and acted on.
 
-#include "keypad/pad_window.h"
-#include "pad/pad_state.h"
-#include "tests/keypad/test_host.h"
+#include "pad_model/pad_state.h"
+#include "pad_window/pad_window.h"
+#include "tests/pad_window/test_host.h"
 
 namespace
 {

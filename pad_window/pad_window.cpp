@@ -1,10 +1,10 @@
-#include "keypad/pad_window.h"
+#include "pad_window/pad_window.h"
 
 #include "base/module.h"
 #include "engine/calculator.h"
-#include "keypad/key_actions.h"
-#include "keypad/painting.h"
-#include "pad/layout.h"
+#include "pad_model/layout.h"
+#include "pad_window/key_actions.h"
+#include "pad_window/painting.h"
 #include "settings/settings_store.h"
 
 #include <new>

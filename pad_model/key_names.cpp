@@ -1,7 +1,7 @@
-#include "pad/key_names.h"
+#include "pad_model/key_names.h"
 
 #include "engine/command_codes.h"
-#include "pad/layout.h"
+#include "pad_model/layout.h"
 
 namespace
 {

@@ -3,7 +3,7 @@
 // are deleted before it returns, so the pad holds no GDI object between messages. An operation
 // given no device context takes the pad window's (the state's hwndPad) and releases it again.
 
-#include "pad/pad_state.h"
+#include "pad_model/pad_state.h"
 
 #include <windows.h>
 

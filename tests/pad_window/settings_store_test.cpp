@@ -2,9 +2,9 @@
 // state saved when it is destroyed, and the exact-1 rule for flags.
 
 #include "base/module.h"
-#include "pad/pad_state.h"
+#include "pad_model/pad_state.h"
 #include "settings/settings_store.h"
-#include "tests/keypad/test_host.h"
+#include "tests/pad_window/test_host.h"
 
 #include <sddl.h>
 

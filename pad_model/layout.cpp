@@ -1,4 +1,4 @@
-#include "pad/layout.h"
+#include "pad_model/layout.h"
 
 #include "engine/command_codes.h"
 

@@ -1,7 +1,7 @@
-#include "keypad/key_actions.h"
+#include "pad_window/key_actions.h"
 
 #include "engine/calculator.h"
-#include "keypad/painting.h"
+#include "pad_window/painting.h"
 
 namespace
 {

@@ -3,7 +3,7 @@
 // input method object, and pen tracking. The window procedure reaches the keypad's one pad state
 // and hands it to everything it calls.
 
-#include "pad/pad_state.h"
+#include "pad_model/pad_state.h"
 
 #include <windows.h>
 
