@@ -1,6 +1,8 @@
 #pragma once
 // Module-wide values of the component DLL.
 
+#include "base/identity.h"
+
 #include <windows.h>
 
 // The module instance: every resource, the window class and the pad window come from it.
@@ -13,11 +15,6 @@ extern LONG g_lObjectCount;
 // from any thread.
 void ChangeObjectCount(LONG lDelta);
 
-extern const CLSID CLSID_Vardeko; // {3b9e5f12-6a47-41d0-8c2e-7d15a0b4e963}
-
-// The component's key under HKEY_CLASSES_ROOT holds its registration and its settings.
-#define VARDEKO_CLSID_TEXT L"{3b9e5f12-6a47-41d0-8c2e-7d15a0b4e963}"
-#define VARDEKO_CLSID_KEY L"CLSID\\" VARDEKO_CLSID_TEXT
 const int REGISTRY_PATH_SIZE = 128;
 
 // Builds the component's key path into a buffer of REGISTRY_PATH_SIZE characters.
@@ -30,4 +27,3 @@ HBITMAP LoadModuleBitmap(const WCHAR* pszName);
 
 // The pad window, a child of the input panel's window.
 extern const WCHAR PAD_WINDOW_CLASS[]; // "VardekoWndClass"
-const int PAD_WINDOW_ID = 10;

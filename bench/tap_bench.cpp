@@ -9,6 +9,7 @@
 // floor of a tap.
 // Usage: tap-bench [ROUNDS], run under Wine from the directory of vardeko.dll.
 
+#include "base/identity.h"
 #include "pad_model/layout.h"
 #include "platform/sip.h"
 
@@ -24,16 +25,12 @@ namespace
 
 const int PAD_WIDTH = 238;
 const int PAD_HEIGHT = 78;
-const int SIP_CHILD_ID = 10;
 const int BLOCK = 40;           // operations per block
 const int DIGITS_PER_ENTRY = 8; // digit taps before an untimed AC starts the number again
 const int KEY_AC = 1;
 const int KEY_SEVEN = 9;
 
 typedef HRESULT(STDAPICALLTYPE* GetClassObjectFunction)(REFCLSID, REFIID, void**);
-
-const CLSID CLSID_VARDEKO = {
-    0x3b9e5f12, 0x6a47, 0x41d0, {0x8c, 0x2e, 0x7d, 0x15, 0xa0, 0xb4, 0xe9, 0x63}};
 
 struct Bench
 {
@@ -78,7 +75,7 @@ void PumpMessages()
 bool Activate(Bench* pb)
 {
     IClassFactory* pFactory = nullptr;
-    if (FAILED(pb->pfnGetClassObject(CLSID_VARDEKO, IID_IClassFactory,
+    if (FAILED(pb->pfnGetClassObject(CLSID_Vardeko, IID_IClassFactory,
                                      reinterpret_cast<void**>(&pFactory))))
         return false;
     HRESULT hr =
@@ -86,7 +83,7 @@ bool Activate(Bench* pb)
     pFactory->Release();
     if (FAILED(hr) || FAILED(pb->pim->Select(pb->hwndSip)))
         return false;
-    pb->hwndPad = GetDlgItem(pb->hwndSip, SIP_CHILD_ID);
+    pb->hwndPad = GetDlgItem(pb->hwndSip, PAD_WINDOW_ID);
     if (pb->hwndPad == nullptr)
         return false;
     UpdateWindow(pb->hwndPad);

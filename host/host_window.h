@@ -6,6 +6,7 @@
 // options and Exit. The floating panel (panel_window.h) holds the same input panel window and
 // menu; what follows serves both.
 
+#include "base/identity.h"
 #include "host/host_callback.h"
 #include "host/input_methods.h"
 
@@ -21,9 +22,6 @@ const int PANEL_HEIGHT = 80;
 const UINT IDM_EXIT = 100;
 const UINT IDM_OPTIONS = 101;
 const UINT IDM_METHOD_FIRST = 200;
-
-// The input method's child window in the panel, as it creates it.
-const int PAD_WINDOW_ID = 10;
 
 struct HostState
 {

@@ -1,6 +1,7 @@
 // The built DLL as a host meets it: registered through its own export, created through the COM
 // runtime, driven in the host's order, and unloaded only when it allows.
 
+#include "base/identity.h"
 #include "platform/sip.h"
 
 #include <gtest/gtest.h>
@@ -12,10 +13,11 @@
 namespace
 {
 
-const CLSID CLSID_Vardeko = {
-    0x3b9e5f12, 0x6a47, 0x41d0, {0x8c, 0x2e, 0x7d, 0x15, 0xa0, 0xb4, 0xe9, 0x63}};
-const CLSID CLSID_Other = {
-    0x3b9e5f12, 0x6a47, 0x41d0, {0x8c, 0x2e, 0x7d, 0x15, 0xa0, 0xb4, 0xe9, 0x64}};
+// The component's CLSID but for its last bit.
+const CLSID CLSID_Other = {CLSID_Vardeko.Data1,
+                           CLSID_Vardeko.Data2,
+                           CLSID_Vardeko.Data3,
+                           {0x8c, 0x2e, 0x7d, 0x15, 0xa0, 0xb4, 0xe9, 0x62}};
 
 typedef HRESULT(STDAPICALLTYPE* DllFunction)();
 typedef HRESULT(STDAPICALLTYPE* GetClassObjectFunction)(REFCLSID, REFIID, void**);
@@ -121,7 +123,7 @@ TEST_F(ComActivationTest, HostDrivesTheKeypadThroughTheComRuntime)
     while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE))
         DispatchMessageW(&msg);
 
-    HWND hwndPad = GetDlgItem(hwndSip, 10);
+    HWND hwndPad = GetDlgItem(hwndSip, PAD_WINDOW_ID);
     ASSERT_NE(nullptr, hwndPad);
     Tap(hwndPad, 170, 67); // 2
     Tap(hwndPad, 210, 50); // +
@@ -153,7 +155,7 @@ TEST_F(ComActivationTest, LastReleaseWithoutDeselectLeavesNoWindowToTheUnloadedM
     HWND hwndSip = CreateWindowExW(0, L"STATIC", L"", WS_POPUP | WS_VISIBLE, 0, 240, 242, 82,
                                    nullptr, nullptr, nullptr, nullptr);
     ASSERT_EQ(S_OK, pim->Select(hwndSip));
-    HWND hwndPad = GetDlgItem(hwndSip, 10);
+    HWND hwndPad = GetDlgItem(hwndSip, PAD_WINDOW_ID);
     ASSERT_NE(nullptr, hwndPad);
     EXPECT_EQ(S_FALSE, Export<DllFunction>("DllCanUnloadNow")());
     EXPECT_EQ(0u, pim->Release());

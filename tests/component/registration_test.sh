@@ -1,12 +1,12 @@
 #!/usr/bin/env bash
 # regsvr32 registers the DLL and reg query shows exactly the registration values; regsvr32 /u
 # removes the key again, with whatever others put in it, and a second /u reports the failure.
-# Usage: registration_test.sh WINE_RUN DLL
+# Usage: registration_test.sh WINE_RUN DLL KEY
 set -u
 wine_run=$1
 dll=$2
+key=$3
 windows_dll="Z:${dll//\//\\}"
-key='HKEY_CLASSES_ROOT\CLSID\{3b9e5f12-6a47-41d0-8c2e-7d15a0b4e963}'
 status=0
 fail() { echo "FAIL: $*"; status=1; }
 

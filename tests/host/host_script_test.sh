@@ -2,12 +2,12 @@
 # vardeko-host end to end under Wine: the registered component, found in the registry and driven
 # through COM by the host's scripted mode; its transcripts, edit text, pictures, options dialog
 # and refusals.
-# Usage: host_script_test.sh WINE_RUN HOST DLL
+# Usage: host_script_test.sh WINE_RUN HOST DLL KEY
 set -u
 wine_run=$1
 host=$2
 dll=$3
-key='HKEY_CLASSES_ROOT\CLSID\{3b9e5f12-6a47-41d0-8c2e-7d15a0b4e963}'
+key=$4
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 status=0
