@@ -1,13 +1,24 @@
 #include "base/module.h"
 
 HINSTANCE g_hInstance = nullptr;
+
+namespace
+{
+
 LONG g_lObjectCount = 0;
+
+} // namespace
 
 const WCHAR PAD_WINDOW_CLASS[] = L"VardekoWndClass";
 
 void ChangeObjectCount(LONG lDelta)
 {
     InterlockedExchangeAdd(&g_lObjectCount, lDelta);
+}
+
+bool CanUnloadNow()
+{
+    return g_lObjectCount == 0;
 }
 
 void BuildClsidKeyPath(WCHAR* pszPath)

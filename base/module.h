@@ -8,12 +8,13 @@
 // The module instance: every resource, the window class and the pad window come from it.
 extern HINSTANCE g_hInstance;
 
-// Live InputMethod objects, pad windows and outstanding server locks; the module may unload at 0.
-extern LONG g_lObjectCount;
-
-// The one way to change g_lObjectCount: interlocked, since the COM runtime may lock the server
-// from any thread.
+// The module counts what needs its code: live InputMethod objects and class factories, pad
+// windows and outstanding server locks. Each adds 1 while it lives and takes it back as it goes;
+// interlocked, since the COM runtime may lock the server from any thread.
 void ChangeObjectCount(LONG lDelta);
+
+// Whether nothing counted lives: only then may the host unload the module.
+bool CanUnloadNow();
 
 const int REGISTRY_PATH_SIZE = 128;
 

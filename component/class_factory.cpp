@@ -8,7 +8,17 @@
 // __uuidof keeps each identifier a constant of its own: the SDK's IID_ variables live in a library
 // object that would bring thousands of other identifiers into the DLL.
 
-ClassFactory::ClassFactory() : m_lRefCount(1) {}
+// A host may keep a factory and create objects with it long after it got it: the module must stay
+// loaded as long as the factory lives, or its next call would run code already unloaded.
+ClassFactory::ClassFactory() : m_lRefCount(1)
+{
+    ChangeObjectCount(1);
+}
+
+ClassFactory::~ClassFactory()
+{
+    ChangeObjectCount(-1);
+}
 
 HRESULT ClassFactory::QueryInterface(REFIID riid, void** ppv)
 {

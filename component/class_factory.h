@@ -15,7 +15,7 @@ class ClassFactory final : public IClassFactory
     HRESULT STDMETHODCALLTYPE LockServer(BOOL fLock) override;
 
   private:
-    ~ClassFactory() = default; // only Release destroys the factory
+    ~ClassFactory(); // only Release destroys the factory
 
     LONG m_lRefCount;
 };

@@ -11,7 +11,7 @@
 
 VARDEKO_EXPORT DllCanUnloadNow()
 {
-    return g_lObjectCount == 0 ? S_OK : S_FALSE;
+    return CanUnloadNow() ? S_OK : S_FALSE;
 }
 
 VARDEKO_EXPORT DllGetClassObject(REFCLSID rclsid, REFIID riid, void** ppv)

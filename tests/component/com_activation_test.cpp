@@ -192,16 +192,45 @@ TEST_F(ComActivationTest, FactoriesAndServerLocks)
               pfnGetClassObject(CLSID_Vardeko, IID_IUnknown, reinterpret_cast<void**>(&pUnknown)));
     EXPECT_EQ(0u, pUnknown->Release()); // a new factory with a count of 1
 
-    // A factory alone does not keep the module; a lock does.
+    // The factory keeps the module, and so does a lock after the factory is gone.
     DllFunction pfnCanUnloadNow = Export<DllFunction>("DllCanUnloadNow");
-    EXPECT_EQ(S_OK, pfnCanUnloadNow());
+    EXPECT_EQ(S_FALSE, pfnCanUnloadNow());
     EXPECT_EQ(S_OK, pFactory->LockServer(TRUE));
+    EXPECT_EQ(0u, pFactory->Release());
     EXPECT_EQ(S_FALSE, pfnCanUnloadNow());
     FreeUnusedLibraries();
-    EXPECT_NE(nullptr, LoadedDll());
+    ASSERT_NE(nullptr, LoadedDll());
+    ASSERT_EQ(S_OK, CoGetClassObject(CLSID_Vardeko, CLSCTX_INPROC_SERVER, nullptr,
+                                     IID_IClassFactory, reinterpret_cast<void**>(&pFactory)));
     EXPECT_EQ(S_OK, pFactory->LockServer(FALSE));
+    EXPECT_EQ(S_FALSE, pfnCanUnloadNow());
+    EXPECT_EQ(0u, pFactory->Release());
     EXPECT_EQ(S_OK, pfnCanUnloadNow());
-    pFactory->Release();
+    FreeUnusedLibraries();
+    EXPECT_EQ(nullptr, LoadedDll());
+}
+
+// A host that caches the class object, as COM hosts do, while it lets the COM runtime unload what
+// is unused: the module stays for the factory, which then creates a working keypad.
+TEST_F(ComActivationTest, AFactoryHeldAcrossFreeUnusedLibrariesStillCreatesObjects)
+{
+    IClassFactory* pFactory = nullptr;
+    ASSERT_EQ(S_OK, CoGetClassObject(CLSID_Vardeko, CLSCTX_INPROC_SERVER, nullptr,
+                                     IID_IClassFactory, reinterpret_cast<void**>(&pFactory)));
+    FreeUnusedLibraries();
+    ASSERT_NE(nullptr, LoadedDll()) << "unloaded under a factory the host still holds";
+
+    IInputMethod* pim = nullptr;
+    ASSERT_EQ(S_OK,
+              pFactory->CreateInstance(nullptr, IID_IInputMethod, reinterpret_cast<void**>(&pim)));
+    EXPECT_EQ(0u, pFactory->Release());
+    HWND hwndSip = CreateWindowExW(0, L"STATIC", L"", WS_POPUP | WS_VISIBLE, 0, 240, 242, 82,
+                                   nullptr, nullptr, nullptr, nullptr);
+    ASSERT_EQ(S_OK, pim->Select(hwndSip));
+    EXPECT_NE(nullptr, GetDlgItem(hwndSip, PAD_WINDOW_ID));
+    EXPECT_EQ(S_OK, pim->Deselect());
+    EXPECT_EQ(0u, pim->Release());
+    DestroyWindow(hwndSip);
     FreeUnusedLibraries();
     EXPECT_EQ(nullptr, LoadedDll());
 }

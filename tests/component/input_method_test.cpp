@@ -54,7 +54,7 @@ class InputMethodTest : public testing::Test
     {
         ClearSettingsStore();
         hwndSip = CreateSipWindow(240, 80);
-        lObjectsBefore = g_lObjectCount;
+        ASSERT_TRUE(CanUnloadNow()) << "an earlier test left something alive";
         pim = CreateObject();
     }
     void TearDown() override
@@ -64,18 +64,17 @@ class InputMethodTest : public testing::Test
             pim->Deselect();
             EXPECT_EQ(0u, pim->Release());
         }
-        EXPECT_EQ(lObjectsBefore, g_lObjectCount);
+        EXPECT_TRUE(CanUnloadNow());
         DestroyWindow(hwndSip);
     }
 
     HWND hwndSip = nullptr;
-    LONG lObjectsBefore = 0;
     IInputMethod* pim = nullptr;
 };
 
 TEST_F(InputMethodTest, QueryInterfaceAnswersForItsTwoInterfacesOnly)
 {
-    EXPECT_EQ(lObjectsBefore + 1, g_lObjectCount);
+    EXPECT_FALSE(CanUnloadNow());
     void* pv = reinterpret_cast<void*>(1);
     EXPECT_EQ(E_NOINTERFACE, pim->QueryInterface(IID_IClassFactory, &pv));
     EXPECT_EQ(nullptr, pv);
@@ -229,17 +228,16 @@ TEST_F(InputMethodTest, LastReleaseOfASelectedObjectDeselectsIt)
 TEST(ModuleTest, APadWindowKeepsTheModuleLoaded)
 {
     ClearSettingsStore();
-    LONG lBefore = g_lObjectCount;
+    ASSERT_TRUE(CanUnloadNow());
     {
         TestPanel panel;
-        EXPECT_EQ(lBefore + 1, g_lObjectCount);
+        EXPECT_FALSE(CanUnloadNow());
     }
-    EXPECT_EQ(lBefore, g_lObjectCount);
+    EXPECT_TRUE(CanUnloadNow());
 }
 
 TEST(ClassFactoryTest, CreateInstanceChecksAggregationFirstAndClearsTheOutPointer)
 {
-    LONG lBefore = g_lObjectCount;
     ClassFactory* pFactory = new ClassFactory;
     IUnknown* pOuter = reinterpret_cast<IUnknown*>(pFactory);
     void* pv = reinterpret_cast<void*>(1);
@@ -248,22 +246,34 @@ TEST(ClassFactoryTest, CreateInstanceChecksAggregationFirstAndClearsTheOutPointe
     pv = reinterpret_cast<void*>(1);
     EXPECT_EQ(E_NOINTERFACE, pFactory->CreateInstance(nullptr, IID_IClassFactory, &pv));
     EXPECT_EQ(nullptr, pv);
-    EXPECT_EQ(lBefore, g_lObjectCount); // no object was made
     EXPECT_EQ(E_POINTER, pFactory->CreateInstance(nullptr, IID_IInputMethod, nullptr));
-
-    EXPECT_EQ(S_OK, pFactory->CreateInstance(nullptr, IID_IUnknown, &pv));
-    EXPECT_EQ(lBefore + 1, g_lObjectCount);
-    EXPECT_EQ(0u, static_cast<IUnknown*>(pv)->Release()); // the caller held the only reference
-    EXPECT_EQ(lBefore, g_lObjectCount);
-
-    EXPECT_EQ(S_OK, pFactory->LockServer(TRUE));
-    EXPECT_EQ(lBefore + 1, g_lObjectCount);
-    EXPECT_EQ(S_OK, pFactory->LockServer(FALSE));
-    EXPECT_EQ(lBefore, g_lObjectCount);
 
     EXPECT_EQ(E_NOINTERFACE, pFactory->QueryInterface(IID_IInputMethod, &pv));
     EXPECT_EQ(nullptr, pv);
     EXPECT_EQ(S_OK, pFactory->QueryInterface(IID_IClassFactory, &pv));
     EXPECT_EQ(1u, pFactory->Release());
     EXPECT_EQ(0u, pFactory->Release());
+    EXPECT_TRUE(CanUnloadNow()); // no object was made, and the factory is gone
+}
+
+// What a host holds keeps the module, each on its own: a factory, an object, a server lock.
+TEST(ClassFactoryTest, FactoriesObjectsAndLocksEachKeepTheModule)
+{
+    ASSERT_TRUE(CanUnloadNow());
+    ClassFactory* pFactory = new ClassFactory;
+    EXPECT_FALSE(CanUnloadNow());
+    IUnknown* pObject = nullptr;
+    ASSERT_EQ(S_OK,
+              pFactory->CreateInstance(nullptr, IID_IUnknown, reinterpret_cast<void**>(&pObject)));
+    EXPECT_EQ(S_OK, pFactory->LockServer(TRUE));
+    EXPECT_EQ(0u, pFactory->Release());
+    EXPECT_FALSE(CanUnloadNow());      // the object and the lock
+    EXPECT_EQ(0u, pObject->Release()); // the caller held the only reference
+    EXPECT_FALSE(CanUnloadNow());      // the lock
+
+    pFactory = new ClassFactory;
+    EXPECT_EQ(S_OK, pFactory->LockServer(FALSE));
+    EXPECT_FALSE(CanUnloadNow()); // the factory
+    EXPECT_EQ(0u, pFactory->Release());
+    EXPECT_TRUE(CanUnloadNow());
 }
