@@ -18,20 +18,21 @@ LONG CreateKey(HKEY hkeyParent, const WCHAR* pszPath, HKEY* phkey)
                            nullptr);
 }
 
-// Writes a REG_SZ with its terminating zero counted in the size.
-void SetDefaultText(HKEY hkey, const WCHAR* pszText)
+// Writes a REG_SZ with its terminating zero counted in the size; false when it cannot.
+bool SetDefaultText(HKEY hkey, const WCHAR* pszText)
 {
-    RegSetValueExW(hkey, nullptr, 0, REG_SZ, reinterpret_cast<const BYTE*>(pszText),
-                   (lstrlenW(pszText) + 1) * sizeof(WCHAR));
+    return RegSetValueExW(hkey, nullptr, 0, REG_SZ, reinterpret_cast<const BYTE*>(pszText),
+                          (lstrlenW(pszText) + 1) * sizeof(WCHAR)) == ERROR_SUCCESS;
 }
 
-void SetSubkeyDefaultText(HKEY hkeyParent, const WCHAR* pszSubkey, const WCHAR* pszText)
+bool SetSubkeyDefaultText(HKEY hkeyParent, const WCHAR* pszSubkey, const WCHAR* pszText)
 {
     HKEY hkey = nullptr;
     if (CreateKey(hkeyParent, pszSubkey, &hkey) != ERROR_SUCCESS)
-        return;
-    SetDefaultText(hkey, pszText);
+        return false;
+    bool bWritten = SetDefaultText(hkey, pszText);
     RegCloseKey(hkey);
+    return bWritten;
 }
 
 } // namespace
@@ -49,14 +50,17 @@ HRESULT RegisterComponent()
     HKEY hkey = nullptr;
     if (CreateKey(HKEY_CLASSES_ROOT, szPath, &hkey) != ERROR_SUCCESS)
         return E_FAIL;
-    SetDefaultText(hkey, L"Vardeko");
-    SetSubkeyDefaultText(hkey, g_apszSubkeys[0], szModule);
+    // A host names the component by the key's default value and loads it through
+    // InprocServer32: a registration without either cannot work, and says so. IsSIPInputMethod,
+    // by which the input panel finds the component, comes last and only after the rest.
+    bool bWritten =
+        SetDefaultText(hkey, L"Vardeko") && SetSubkeyDefaultText(hkey, g_apszSubkeys[0], szModule);
     // The icon is the module's first: its path with ",0" behind it.
     lstrcpynW(szModule + cchModule, L",0", 3);
-    SetSubkeyDefaultText(hkey, g_apszSubkeys[1], szModule);
-    SetSubkeyDefaultText(hkey, g_apszSubkeys[2], L"1");
+    bWritten = bWritten && SetSubkeyDefaultText(hkey, g_apszSubkeys[1], szModule) &&
+               SetSubkeyDefaultText(hkey, g_apszSubkeys[2], L"1");
     RegCloseKey(hkey);
-    return S_OK;
+    return bWritten ? S_OK : E_FAIL;
 }
 
 HRESULT UnregisterComponent()

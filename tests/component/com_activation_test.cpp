@@ -5,6 +5,7 @@
 #include "platform/sip.h"
 
 #include <gtest/gtest.h>
+#include <sddl.h>
 #include <windows.h>
 
 #include <string>
@@ -39,6 +40,44 @@ HMODULE LoadedDll()
 template <typename T> T Export(const char* pszName)
 {
     return reinterpret_cast<T>(reinterpret_cast<void*>(GetProcAddress(LoadedDll(), pszName)));
+}
+
+// Loads the DLL, as regsvr32 does, calls the export pszName and unloads the DLL again.
+HRESULT CallExport(const char* pszName)
+{
+    HMODULE hmod = LoadLibraryW(DllPath().c_str());
+    if (hmod == nullptr)
+        return HRESULT_FROM_WIN32(GetLastError());
+    HRESULT hr =
+        reinterpret_cast<DllFunction>(reinterpret_cast<void*>(GetProcAddress(hmod, pszName)))();
+    FreeLibrary(hmod);
+    return hr;
+}
+
+// Gives everyone the access that the SDDL text grants on the component's subkey pszSubkey, which
+// is created when it is missing, and no other.
+void SetSubkeyAccess(const wchar_t* pszSubkey, const wchar_t* pszSddl)
+{
+    std::wstring sPath = std::wstring(VARDEKO_CLSID_KEY) + L"\\" + pszSubkey;
+    HKEY hkey = nullptr;
+    ASSERT_EQ(ERROR_SUCCESS, RegCreateKeyExW(HKEY_CLASSES_ROOT, sPath.c_str(), 0, nullptr, 0,
+                                             WRITE_DAC, nullptr, &hkey, nullptr));
+    PSECURITY_DESCRIPTOR psd = nullptr;
+    ASSERT_TRUE(ConvertStringSecurityDescriptorToSecurityDescriptorW(pszSddl, SDDL_REVISION_1, &psd,
+                                                                     nullptr));
+    EXPECT_EQ(ERROR_SUCCESS, RegSetKeySecurity(hkey, DACL_SECURITY_INFORMATION, psd));
+    LocalFree(psd);
+    RegCloseKey(hkey);
+}
+
+bool SubkeyExists(const wchar_t* pszSubkey)
+{
+    std::wstring sPath = std::wstring(VARDEKO_CLSID_KEY) + L"\\" + pszSubkey;
+    HKEY hkey = nullptr;
+    if (RegOpenKeyExW(HKEY_CLASSES_ROOT, sPath.c_str(), 0, KEY_READ, &hkey) != ERROR_SUCCESS)
+        return false;
+    RegCloseKey(hkey);
+    return true;
 }
 
 // Lets the COM runtime unload what it may: its delay has to pass between two calls.
@@ -84,15 +123,7 @@ void Tap(HWND hwndPad, int x, int y)
 class ComActivationTest : public testing::Test
 {
   protected:
-    static void SetUpTestSuite()
-    {
-        HMODULE hmod = LoadLibraryW(DllPath().c_str());
-        ASSERT_NE(nullptr, hmod);
-        DllFunction pfnRegister = reinterpret_cast<DllFunction>(
-            reinterpret_cast<void*>(GetProcAddress(hmod, "DllRegisterServer")));
-        ASSERT_EQ(S_OK, pfnRegister());
-        FreeLibrary(hmod);
-    }
+    static void SetUpTestSuite() { ASSERT_EQ(S_OK, CallExport("DllRegisterServer")); }
     void SetUp() override { ASSERT_EQ(S_OK, CoInitialize(nullptr)); }
     void TearDown() override { CoUninitialize(); }
 };
@@ -258,4 +289,19 @@ TEST_F(ComActivationTest, ExportsExactlyTheFourFunctionsByNameAndOrdinal)
         EXPECT_EQ(i + 1, pOrdinals[i] + pexp->Base);
     }
     FreeLibrary(hmod);
+}
+
+// An InprocServer32 key that the user may read but not change, as an earlier install by an
+// administrator leaves it: regsvr32 must hear that the registration failed, and the input panel
+// must not be offered a component that COM cannot load.
+TEST_F(ComActivationTest, RegistrationFailsWhenTheServerKeyCannotBeWritten)
+{
+    RegDeleteTreeW(HKEY_CLASSES_ROOT, VARDEKO_CLSID_KEY);
+    SetSubkeyAccess(L"InprocServer32", L"D:(A;;KR;;;WD)");
+    EXPECT_EQ(E_FAIL, CallExport("DllRegisterServer"));
+    EXPECT_FALSE(SubkeyExists(L"IsSIPInputMethod"));
+
+    SetSubkeyAccess(L"InprocServer32", L"D:(A;;KA;;;WD)");
+    EXPECT_EQ(S_OK, CallExport("DllRegisterServer"));
+    EXPECT_TRUE(SubkeyExists(L"IsSIPInputMethod"));
 }
