@@ -12,13 +12,18 @@ const int NARROW_ICON_WIDTH = 16;
 const int WIDE_ICON_WIDTH = 32;
 
 // The panel's button image: ILC_MASK so that the mask's white pixels show the button face
-// through. The image list copies both bitmaps, which are deleted at once.
+// through. The image list copies both bitmaps, which are deleted at once. Null when the list
+// cannot be made or does not take the image (a bitmap that could not be loaded among others).
 HIMAGELIST CreatePanelIcon(int nWidth, const WCHAR* pszImage, const WCHAR* pszMask)
 {
     HIMAGELIST himl = ImageList_Create(nWidth, PANEL_ICON_HEIGHT, ILC_MASK, 1, 0);
     HBITMAP hbmImage = LoadModuleBitmap(pszImage);
     HBITMAP hbmMask = LoadModuleBitmap(pszMask);
-    ImageList_Add(himl, hbmImage, hbmMask);
+    if (himl != nullptr && ImageList_Add(himl, hbmImage, hbmMask) < 0)
+    {
+        ImageList_Destroy(himl);
+        himl = nullptr;
+    }
     DeleteObject(hbmImage);
     DeleteObject(hbmMask);
     return himl;
@@ -90,7 +95,8 @@ HRESULT InputMethod::Select(HWND hwndSip)
     m_himlNarrow = CreatePanelIcon(NARROW_ICON_WIDTH, L"NarrowBmp", L"NarrowMask");
     m_himlWide = CreatePanelIcon(WIDE_ICON_WIDTH, L"WideBmp", L"WideMask");
 
-    // The class lives from Select to Deselect, so a second Select without Deselect fails here.
+    // The panel shows the input method by its icons: without them there is no selection. The
+    // class lives from Select to Deselect, so a second Select without Deselect fails here.
     // CS_DBLCLKS: a fast second tap arrives as WM_LBUTTONDBLCLK, which presses like any tap.
     WNDCLASSW wc = {};
     wc.style = CS_DBLCLKS;
@@ -98,7 +104,7 @@ HRESULT InputMethod::Select(HWND hwndSip)
     wc.hInstance = g_hInstance;
     wc.hbrBackground = static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH));
     wc.lpszClassName = PAD_WINDOW_CLASS;
-    if (RegisterClassW(&wc) == 0)
+    if (m_himlNarrow == nullptr || m_himlWide == nullptr || RegisterClassW(&wc) == 0)
     {
         DestroyIcons(&m_himlNarrow, &m_himlWide);
         return E_FAIL;

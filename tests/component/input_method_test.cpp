@@ -184,6 +184,25 @@ TEST_F(InputMethodTest, SecondSelectWithoutDeselectFailsAndKeepsTheFirst)
     EXPECT_NE(nullptr, PadOf(hwndSip));
 }
 
+// The module's resources without the panel's bitmaps: the icons cannot be made, and the
+// selection fails whole, leaving nothing that the next Select would trip over.
+TEST_F(InputMethodTest, SelectWithoutItsIconsFailsAndLeavesNothingBehind)
+{
+    HINSTANCE hInstance = g_hInstance;
+    g_hInstance = GetModuleHandleW(L"kernel32.dll");
+    EXPECT_EQ(E_FAIL, pim->Select(hwndSip));
+    g_hInstance = hInstance;
+    EXPECT_EQ(nullptr, PadOf(hwndSip));
+    IMINFO imi = {};
+    EXPECT_EQ(S_OK, pim->GetInfo(&imi));
+    EXPECT_EQ(nullptr, imi.hImageNarrow);
+    EXPECT_EQ(nullptr, imi.hImageWide);
+    WNDCLASSW wc;
+    EXPECT_FALSE(GetClassInfoW(g_hInstance, L"VardekoWndClass", &wc));
+    EXPECT_EQ(S_OK, pim->Select(hwndSip));
+    EXPECT_NE(nullptr, PadOf(hwndSip));
+}
+
 TEST_F(InputMethodTest, CallsBeforeSelectDoNoHarm)
 {
     RecordingCallback recorder;
