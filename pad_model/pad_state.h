@@ -18,10 +18,12 @@ struct PadState
     WCHAR szDisplay[PAD_DISPLAY_CHARS + 1];
     RECT rcDisplay; // constant
     HWND hwndPad;
-    BOOL bEquelToInput;
-    BOOL bInputToClear;
-    BOOL bDirectInEx;
-    BOOL bDirectOutEx;
+    // The four options, each stored under the registry value named beside it.
+    BOOL bEqualsSends;             // "EquelToInput": = also sends the result, as Input does
+    BOOL bClearAfterSending;       // "InputToClear": all clear after the display is sent
+    BOOL bDisplayTapEntersDirect;  // "DirectInEx": a tap on the display enters direct mode
+    BOOL bDisabledTapLeavesDirect; // "DirectOutEx": in direct mode, a tap on a greyed key or on
+                                   // no key at all leaves it
 };
 
 extern PadState g_PadState;

@@ -50,7 +50,7 @@ void ActOnPadKey(PadState& state, IIMCallback* pCallback, const KeyDef* pKey)
         unsigned nCode = SelectKeyCode(state, pKey);
         ExecuteCommand(nCode);
         RefreshDisplay(state);
-        if (nCode == CMD_EQUAL && state.bEquelToInput)
+        if (nCode == CMD_EQUAL && state.bEqualsSends)
             SendDisplayText(state, pCallback);
         break;
     }
@@ -125,7 +125,7 @@ void SendDisplayText(PadState& state, IIMCallback* pCallback)
 {
     if (pCallback != nullptr)
         pCallback->SendString(state.szDisplay, lstrlenW(state.szDisplay));
-    if (state.bInputToClear)
+    if (state.bClearAfterSending)
     {
         ExecuteCommand(CMD_AC);
         RefreshDisplay(state);

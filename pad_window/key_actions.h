@@ -22,7 +22,7 @@ void RefreshDisplay(PadState& state);
 // Repaints the whole pad at once, without erasing the background.
 void RepaintPad(const PadState& state);
 
-// The Input action; with InputToClear the calculation is cleared afterwards.
+// The Input action; with bClearAfterSending the calculation is cleared afterwards.
 void SendDisplayText(PadState& state, IIMCallback* pCallback);
 
 // Direct mode: sends key nKey (a key index) to the application.

@@ -183,10 +183,10 @@ int HitTestKey(const PadState& state, int x, int y)
                     nResult = nKey;
             }
         }
-        if (state.bDirectOutEx && nResult == NO_KEY)
+        if (state.bDisabledTapLeavesDirect && nResult == NO_KEY)
             nResult = nToggle;
     }
-    else if (state.bDirectInEx && nResult == NO_KEY)
+    else if (state.bDisplayTapEntersDirect && nResult == NO_KEY)
     {
         POINT pt = {x, y};
         if (PtInRect(&state.rcDisplay, pt))

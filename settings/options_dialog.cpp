@@ -60,15 +60,18 @@ void RunOptionsDialog(HWND hwndOwner)
 {
     PadState& state = g_PadState;
     LoadOptions(state);
-    if (ShowOptionsDialog(&state.bEquelToInput, &state.bInputToClear, &state.bDirectInEx,
-                          &state.bDirectOutEx, hwndOwner) == 1)
+    if (ShowOptionsDialog(&state.bEqualsSends, &state.bClearAfterSending,
+                          &state.bDisplayTapEntersDirect, &state.bDisabledTapLeavesDirect,
+                          hwndOwner) == 1)
         SaveOptions(state);
 }
 
-int ShowOptionsDialog(BOOL* pbEquelToInput, BOOL* pbInputToClear, BOOL* pbDirectInEx,
-                      BOOL* pbDirectOutEx, HWND hwndOwner)
+int ShowOptionsDialog(BOOL* pbEqualsSends, BOOL* pbClearAfterSending,
+                      BOOL* pbDisplayTapEntersDirect, BOOL* pbDisabledTapLeavesDirect,
+                      HWND hwndOwner)
 {
-    BOOL* apbOptions[OPTION_COUNT] = {pbEquelToInput, pbInputToClear, pbDirectInEx, pbDirectOutEx};
+    BOOL* apbOptions[OPTION_COUNT] = {pbEqualsSends, pbClearAfterSending, pbDisplayTapEntersDirect,
+                                      pbDisabledTapLeavesDirect};
     OptionsDialogState state;
     for (int i = 0; i < OPTION_COUNT; ++i)
         state.abOptions[i] = *apbOptions[i];

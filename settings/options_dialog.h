@@ -9,7 +9,8 @@ void RunOptionsDialog(HWND hwndOwner);
 
 // Runs the dialog on working copies of the four options; copies them back and returns 1 only
 // when it ends with OK.
-int ShowOptionsDialog(BOOL* pbEquelToInput, BOOL* pbInputToClear, BOOL* pbDirectInEx,
-                      BOOL* pbDirectOutEx, HWND hwndOwner);
+int ShowOptionsDialog(BOOL* pbEqualsSends, BOOL* pbClearAfterSending,
+                      BOOL* pbDisplayTapEntersDirect, BOOL* pbDisabledTapLeavesDirect,
+                      HWND hwndOwner);
 
 INT_PTR CALLBACK OptionsDlgProc(HWND hwndDlg, UINT uMsg, WPARAM wParam, LPARAM lParam);

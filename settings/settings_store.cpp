@@ -86,10 +86,10 @@ void LoadPadSettings(HKEY hkey, PadState& state)
 
 void LoadOptions(HKEY hkey, PadState& state)
 {
-    state.bEquelToInput = LoadFlag(hkey, L"EquelToInput");
-    state.bInputToClear = LoadFlag(hkey, L"InputToClear");
-    state.bDirectInEx = LoadFlag(hkey, L"DirectInEx");
-    state.bDirectOutEx = LoadFlag(hkey, L"DirectOutEx");
+    state.bEqualsSends = LoadFlag(hkey, L"EquelToInput");
+    state.bClearAfterSending = LoadFlag(hkey, L"InputToClear");
+    state.bDisplayTapEntersDirect = LoadFlag(hkey, L"DirectInEx");
+    state.bDisabledTapLeavesDirect = LoadFlag(hkey, L"DirectOutEx");
 }
 
 } // namespace
@@ -161,10 +161,10 @@ void LoadOptions(PadState& state)
 void SaveOptions(const PadState& state)
 {
     HKEY hkey = CreateSettingsKey();
-    SaveFlag(hkey, L"EquelToInput", state.bEquelToInput);
-    SaveFlag(hkey, L"InputToClear", state.bInputToClear);
-    SaveFlag(hkey, L"DirectInEx", state.bDirectInEx);
-    SaveFlag(hkey, L"DirectOutEx", state.bDirectOutEx);
+    SaveFlag(hkey, L"EquelToInput", state.bEqualsSends);
+    SaveFlag(hkey, L"InputToClear", state.bClearAfterSending);
+    SaveFlag(hkey, L"DirectInEx", state.bDisplayTapEntersDirect);
+    SaveFlag(hkey, L"DirectOutEx", state.bDisabledTapLeavesDirect);
     CloseSettingsKey(hkey);
 }
 

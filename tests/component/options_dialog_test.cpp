@@ -150,14 +150,14 @@ TEST_F(OptionsDialogTest, BoxesShowTheStoreAndOkSavesAllFour)
     EXPECT_EQ(0, StoredSetting(L"InputToClear"));
     EXPECT_EQ(1, StoredSetting(L"DirectInEx"));
     EXPECT_EQ(1, StoredSetting(L"DirectOutEx"));
-    EXPECT_FALSE(g_PadState.bEquelToInput);
-    EXPECT_TRUE(g_PadState.bDirectInEx);
+    EXPECT_FALSE(g_PadState.bEqualsSends);
+    EXPECT_TRUE(g_PadState.bDisplayTapEntersDirect);
 }
 
 TEST_F(OptionsDialogTest, CancelLeavesTheStoreButTheOptionsAreReloaded)
 {
     StoreSetting(L"InputToClear", 1);
-    g_PadState.bInputToClear = FALSE; // changed outside the keypad since the window was made
+    g_PadState.bClearAfterSending = FALSE; // changed outside the keypad since the window was made
     DriveOptionsDialog(nullptr, [](HWND hwndDlg) {
         EXPECT_TRUE(IsChecked(hwndDlg, IDC_INPUTTOCLEAR));
         Click(hwndDlg, IDC_INPUTTOCLEAR);
@@ -166,8 +166,8 @@ TEST_F(OptionsDialogTest, CancelLeavesTheStoreButTheOptionsAreReloaded)
     });
     EXPECT_EQ(1, StoredSetting(L"InputToClear"));
     EXPECT_EQ(-1, StoredSetting(L"EquelToInput"));
-    EXPECT_TRUE(g_PadState.bInputToClear);
-    EXPECT_FALSE(g_PadState.bEquelToInput);
+    EXPECT_TRUE(g_PadState.bClearAfterSending);
+    EXPECT_FALSE(g_PadState.bEqualsSends);
 }
 
 TEST_F(OptionsDialogTest, DialogIsCentredOverItsOwnerByTheTruncatingRule)
@@ -317,7 +317,7 @@ TEST_F(OptionsDialogTest, CaptionOkButtonIsDrawnBesideTheCloseBoxAndAClickSaves)
     EXPECT_EQ(1, StoredSetting(L"EquelToInput"));
     EXPECT_EQ(0, StoredSetting(L"InputToClear"));
     EXPECT_EQ(1, StoredSetting(L"DirectOutEx"));
-    EXPECT_TRUE(g_PadState.bEquelToInput);
+    EXPECT_TRUE(g_PadState.bEqualsSends);
     DestroyWindow(hwndOwner);
 }
 

@@ -149,11 +149,11 @@ TEST_F(PenTrackingTest, DirectModeHitsOnlyActiveKeysAndTheDirectRow)
     EXPECT_EQ(NO_KEY, HitTestKey(178, 19));
     for (int x = 14; x < 178; ++x) // the display is all direct row, whatever DirectInEx says
         EXPECT_GE(HitTestKey(x, 10), DIRECT_KEY_BASE) << x;
-    g_PadState.bDirectOutEx = TRUE;
+    g_PadState.bDisabledTapLeavesDirect = TRUE;
     EXPECT_EQ(SCI_TOGGLE, HitTestKey(30, 30));
     EXPECT_EQ(SCI_TOGGLE, HitTestKey(100, 1));
     g_PadState.bDirect = FALSE;
-    g_PadState.bDirectOutEx = FALSE;
+    g_PadState.bDisabledTapLeavesDirect = FALSE;
 }
 
 TEST_F(PenTrackingTest, ResizeFillsTheParentAndUnknownSubtypesAreIgnored)

@@ -50,8 +50,8 @@ TEST_F(SettingsStoreTest, FirstStartWithAnEmptyStore)
     EXPECT_EQ(PAD_SCIENTIFIC, g_PadState.nPadType);
     EXPECT_FALSE(g_PadState.bInv || g_PadState.bHyp || g_PadState.bDirect);
     EXPECT_EQ(0, g_PadState.nRadix);
-    EXPECT_FALSE(g_PadState.bEquelToInput || g_PadState.bInputToClear || g_PadState.bDirectInEx ||
-                 g_PadState.bDirectOutEx);
+    EXPECT_FALSE(g_PadState.bEqualsSends || g_PadState.bClearAfterSending ||
+                 g_PadState.bDisplayTapEntersDirect || g_PadState.bDisabledTapLeavesDirect);
     EXPECT_EQ("0", panel->Display());
     EXPECT_EQ(NO_KEY, g_PadState.nPressedKey);
     panel.reset();
@@ -101,10 +101,10 @@ TEST_F(SettingsStoreTest, FlagsAreOnOnlyWhenTheStoredNumberIsExactlyOne)
     Open();
     EXPECT_FALSE(g_PadState.bInv);
     EXPECT_TRUE(g_PadState.bHyp);
-    EXPECT_FALSE(g_PadState.bEquelToInput);
-    EXPECT_TRUE(g_PadState.bInputToClear);
-    EXPECT_FALSE(g_PadState.bDirectInEx);
-    EXPECT_FALSE(g_PadState.bDirectOutEx);
+    EXPECT_FALSE(g_PadState.bEqualsSends);
+    EXPECT_TRUE(g_PadState.bClearAfterSending);
+    EXPECT_FALSE(g_PadState.bDisplayTapEntersDirect);
+    EXPECT_FALSE(g_PadState.bDisabledTapLeavesDirect);
     panel.reset();
     EXPECT_EQ(0, StoredSetting(L"ModeInv"));
     EXPECT_EQ(1, StoredSetting(L"ModeHyp"));
@@ -127,17 +127,17 @@ TEST_F(SettingsStoreTest, OutOfRangePadTypeAndRadixAreTakenAsZero)
 
 TEST_F(SettingsStoreTest, OptionsSaveWritesAllFourAsZeroOrOne)
 {
-    g_PadState.bEquelToInput = 5;
-    g_PadState.bInputToClear = 0;
-    g_PadState.bDirectInEx = 1;
-    g_PadState.bDirectOutEx = 0;
+    g_PadState.bEqualsSends = 5;
+    g_PadState.bClearAfterSending = 0;
+    g_PadState.bDisplayTapEntersDirect = 1;
+    g_PadState.bDisabledTapLeavesDirect = 0;
     SaveOptions();
     EXPECT_EQ(1, StoredSetting(L"EquelToInput"));
     EXPECT_EQ(0, StoredSetting(L"InputToClear"));
     EXPECT_EQ(1, StoredSetting(L"DirectInEx"));
     EXPECT_EQ(0, StoredSetting(L"DirectOutEx"));
     LoadOptions();
-    EXPECT_EQ(1, g_PadState.bEquelToInput);
+    EXPECT_EQ(1, g_PadState.bEqualsSends);
 }
 
 TEST_F(SettingsStoreTest, ReadAndWriteReportTheRegistryResult)
@@ -182,7 +182,7 @@ TEST_F(SettingsStoreTest, ReadOnlyKeyStillHoldsTheSettingsAndSavingFailsQuietly)
               RegOpenKeyExW(HKEY_CLASSES_ROOT, VARDEKO_CLSID_KEY, 0, KEY_SET_VALUE, &hkey));
     Open();
     EXPECT_EQ(PAD_PROGRAMMER, g_PadState.nPadType);
-    EXPECT_TRUE(g_PadState.bInputToClear);
+    EXPECT_TRUE(g_PadState.bClearAfterSending);
     panel->TapKey(PROG_PAD);
     EXPECT_EQ(PAD_SCIENTIFIC, g_PadState.nPadType);
     Close();
