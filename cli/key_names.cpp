@@ -106,18 +106,17 @@ bool IsCalculatorKey(const KeyName& key)
     return false;
 }
 
-void PressKey(const KeyName& key)
+void PressCalculatorKey(const KeyName& key)
 {
     switch (key.wKind)
     {
     case KEY_CHAR: EnterChar(static_cast<WideChar>(key.wValue)); break;
     case KEY_COMMAND: ExecuteCommand(key.wValue); break;
-    // The radix keys carry CMD_DEC to CMD_BIN in radix order.
-    case KEY_MODE: ChangeRadix(key.wValue - CMD_DEC); break;
-    // The pad type is the number mode.
+    case KEY_MODE: ChangeRadix(RadixOfKeyCode(key.wValue)); break;
     case KEY_PADSWITCH: {
-        int nOther = g_Calculator.m_nMode == PAD_SCIENTIFIC ? PAD_PROGRAMMER : PAD_SCIENTIFIC;
-        Reset(key.wValue == CMD_PAD ? nOther : key.wValue, -1);
+        int nPad =
+            key.wValue == CMD_PAD ? OtherPad(PadOfNumberMode(g_Calculator.m_nMode)) : key.wValue;
+        Reset(NumberModeOfPad(nPad), -1);
         break;
     }
     }

@@ -15,7 +15,8 @@ bool KeysOfWord(const char* pszWord, std::vector<const KeyName*>& aKeys);
 // direct row act on the keypad and the application.
 bool IsCalculatorKey(const KeyName& key);
 
-// What the keypad does for the key, minus the drawing: the character to EnterChar, the command
-// to ExecuteCommand, a radix key to ChangeRadix; the pad switch resets to the other pad's number
-// mode, and "sci" and "prog" to theirs, keeping the radix.
-void PressKey(const KeyName& key);
+// What the keypad does to the calculator for the key (pad_window/key_actions.cpp), without the
+// pad's drawing and the application: the character to EnterChar, the command to ExecuteCommand, a
+// radix key to ChangeRadix; the pad switch resets to the other pad's number mode, and "sci" and
+// "prog" to theirs, keeping the radix.
+void PressCalculatorKey(const KeyName& key);

@@ -182,7 +182,7 @@ int ParseOptions(int argc, char** argv, Options& options)
 void Press(const KeyName& key, bool bPrintLine)
 {
     unsigned long ulBeeps = g_ulBeepCount;
-    PressKey(key);
+    PressCalculatorKey(key);
     if (bPrintLine)
     {
         DisplayUtf8 display;

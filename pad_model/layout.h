@@ -4,6 +4,8 @@
 // tables, so the pictures and the hit areas cannot disagree. Free of Win32 so that build-time
 // tools can use it.
 
+#include "pad_model/pad_type.h"
+
 #include <cstdint>
 
 enum KeyKind : uint16_t
@@ -15,12 +17,6 @@ enum KeyKind : uint16_t
     KEY_INPUT = 4,     // sends the display text to the application
     KEY_DIRECT = 5,    // toggles direct mode
     KEY_VKEY = 6,      // a key of the direct row: wCode is a virtual-key code
-};
-
-enum PadType
-{
-    PAD_SCIENTIFIC = 0,
-    PAD_PROGRAMMER = 1,
 };
 
 struct KeyDef
@@ -50,7 +46,6 @@ const uint16_t VKEY_RIGHT = 39;
 const uint16_t VKEY_DOWN = 40;
 const uint16_t VKEY_DELETE = 46;
 
-const int PAD_COUNT = 2;
 const int PAD_SLOTS = 38;
 const int DIRECT_ROW_KEYS = 11;
 const int RADIX_COUNT = 4;

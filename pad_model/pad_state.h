@@ -9,7 +9,7 @@ const int PAD_DISPLAY_CHARS = 128; // szDisplay holds this many characters and a
 
 struct PadState
 {
-    int nPadType; // PAD_SCIENTIFIC or PAD_PROGRAMMER; also the calculator's number mode
+    int nPadType; // PAD_SCIENTIFIC or PAD_PROGRAMMER
     BOOL bInv;
     BOOL bHyp;
     int nRadix;

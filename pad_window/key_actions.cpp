@@ -30,7 +30,7 @@ void ActOnModeKey(PadState& state, const KeyDef* pKey)
     case CMD_HEX:
     case CMD_OCT:
     case CMD_BIN:
-        state.nRadix = pKey->wCode - CMD_DEC;
+        state.nRadix = RadixOfKeyCode(pKey->wCode);
         ChangeRadix(state.nRadix);
         RefreshDisplay(state);
         DrawRadixIndicator(state, nullptr);
@@ -56,8 +56,8 @@ void ActOnPadKey(PadState& state, IIMCallback* pCallback, const KeyDef* pKey)
     }
     case KEY_MODE: ActOnModeKey(state, pKey); break;
     case KEY_PADSWITCH:
-        state.nPadType = state.nPadType == PAD_SCIENTIFIC ? PAD_PROGRAMMER : PAD_SCIENTIFIC;
-        Reset(state.nPadType, state.nRadix);
+        state.nPadType = OtherPad(state.nPadType);
+        Reset(NumberModeOfPad(state.nPadType), state.nRadix);
         GetDisplayText(state.szDisplay);
         RepaintPad(state);
         break;

@@ -46,7 +46,7 @@ LRESULT OnCreate(HWND hwnd, PadState& state, UINT, WPARAM, LPARAM)
     SetDisplayText(state, L"0", FALSE);
     state.nPressedKey = NO_KEY;
     state.bDirect = FALSE;
-    Reset(state.nPadType, state.nRadix);
+    Reset(NumberModeOfPad(state.nPadType), state.nRadix);
     // Value-initialised: the callback pointer is null until the host registers one.
     PadWindowData* pData = new (std::nothrow_t()) PadWindowData();
     if (pData == nullptr)

@@ -41,7 +41,7 @@ unsigned long CalculatorTest::BeepsOf(const char* pszKeys)
         for (const KeyName* pKey : aKeys)
         {
             unsigned long ulBefore = g_ulBeepCount;
-            PressKey(*pKey);
+            PressCalculatorKey(*pKey);
             Display();
             ulBeeping += g_ulBeepCount != ulBefore;
         }
