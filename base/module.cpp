@@ -21,11 +21,6 @@ bool CanUnloadNow()
     return g_lObjectCount == 0;
 }
 
-void BuildClsidKeyPath(WCHAR* pszPath)
-{
-    lstrcpynW(pszPath, VARDEKO_CLSID_KEY, REGISTRY_PATH_SIZE);
-}
-
 HBITMAP LoadModuleBitmap(const WCHAR* pszName)
 {
     return static_cast<HBITMAP>(

@@ -16,11 +16,6 @@ void ChangeObjectCount(LONG lDelta);
 // Whether nothing counted lives: only then may the host unload the module.
 bool CanUnloadNow();
 
-const int REGISTRY_PATH_SIZE = 128;
-
-// Builds the component's key path into a buffer of REGISTRY_PATH_SIZE characters.
-void BuildClsidKeyPath(WCHAR* pszPath);
-
 // The module's bitmap resource pszName as a DIB section, or null. A DIB section is built in the
 // process; LoadBitmap's device-dependent bitmap can cost many times more (under Wine's X11
 // driver, a server's pixmap for each), and both draw the same pixels.

@@ -56,12 +56,7 @@ HRESULT ClassFactory::CreateInstance(IUnknown* pUnkOuter, REFIID riid, void** pp
         return CLASS_E_NOAGGREGATION;
     if (!IsEqualIID(riid, __uuidof(IUnknown)) && !IsEqualIID(riid, IID_IInputMethod))
         return E_NOINTERFACE;
-    InputMethod* pObject = new (std::nothrow_t()) InputMethod;
-    if (pObject == nullptr)
-        return E_OUTOFMEMORY;
-    HRESULT hr = pObject->QueryInterface(riid, ppv);
-    pObject->Release();
-    return hr;
+    return QueryNewObject(new (std::nothrow_t()) InputMethod, riid, ppv);
 }
 
 HRESULT ClassFactory::LockServer(BOOL fLock)

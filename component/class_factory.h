@@ -3,6 +3,18 @@
 
 #include <objbase.h>
 
+// What DllGetClassObject and CreateInstance do with the object they have just made (with a count of
+// 1, or null when it could not be made): hand out its interface riid, or E_NOINTERFACE, and
+// release the maker's own reference, so that the caller holds the only one or none is left.
+template <class Object> HRESULT QueryNewObject(Object* pObject, REFIID riid, void** ppv)
+{
+    if (pObject == nullptr)
+        return E_OUTOFMEMORY;
+    HRESULT hr = pObject->QueryInterface(riid, ppv);
+    pObject->Release();
+    return hr;
+}
+
 class ClassFactory final : public IClassFactory
 {
   public:

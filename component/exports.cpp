@@ -20,12 +20,7 @@ VARDEKO_EXPORT DllGetClassObject(REFCLSID rclsid, REFIID riid, void** ppv)
         return E_POINTER;
     if (!IsEqualCLSID(rclsid, CLSID_Vardeko))
         return CLASS_E_CLASSNOTAVAILABLE;
-    ClassFactory* pFactory = new (std::nothrow_t()) ClassFactory;
-    if (pFactory == nullptr)
-        return E_OUTOFMEMORY;
-    HRESULT hr = pFactory->QueryInterface(riid, ppv);
-    pFactory->Release();
-    return hr;
+    return QueryNewObject(new (std::nothrow_t()) ClassFactory, riid, ppv);
 }
 
 VARDEKO_EXPORT DllRegisterServer()

@@ -48,10 +48,9 @@ int LoadIndex(HKEY hkey, const WCHAR* pszName, int nCount)
 // the key cannot be opened, so that every value reads as missing.
 HKEY OpenSettingsKey()
 {
-    WCHAR szPath[REGISTRY_PATH_SIZE];
-    BuildClsidKeyPath(szPath);
     HKEY hkey = nullptr;
-    if (RegOpenKeyExW(HKEY_CLASSES_ROOT, szPath, 0, KEY_QUERY_VALUE, &hkey) != ERROR_SUCCESS)
+    if (RegOpenKeyExW(HKEY_CLASSES_ROOT, VARDEKO_CLSID_KEY, 0, KEY_QUERY_VALUE, &hkey) !=
+        ERROR_SUCCESS)
         return nullptr;
     return hkey;
 }
@@ -60,12 +59,10 @@ HKEY OpenSettingsKey()
 // cannot be written, and then every write fails quietly.
 HKEY CreateSettingsKey()
 {
-    WCHAR szPath[REGISTRY_PATH_SIZE];
-    BuildClsidKeyPath(szPath);
     HKEY hkey = nullptr;
     WCHAR szClass[] = L"";
-    if (RegCreateKeyExW(HKEY_CLASSES_ROOT, szPath, 0, szClass, 0, KEY_SET_VALUE, nullptr, &hkey,
-                        nullptr) != ERROR_SUCCESS)
+    if (RegCreateKeyExW(HKEY_CLASSES_ROOT, VARDEKO_CLSID_KEY, 0, szClass, 0, KEY_SET_VALUE, nullptr,
+                        &hkey, nullptr) != ERROR_SUCCESS)
         return nullptr;
     return hkey;
 }
