@@ -10,6 +10,7 @@
 // Usage: tap-bench [ROUNDS], run under Wine from the directory of vardeko.dll.
 
 #include "base/identity.h"
+#include "host/pad_key_names.h"
 #include "pad_model/layout.h"
 #include "platform/sip.h"
 
@@ -27,8 +28,6 @@ const int PAD_WIDTH = 238;
 const int PAD_HEIGHT = 78;
 const int BLOCK = 40;           // operations per block
 const int DIGITS_PER_ENTRY = 8; // digit taps before an untimed AC starts the number again
-const int KEY_AC = 1;
-const int KEY_SEVEN = 9;
 
 typedef HRESULT(STDAPICALLTYPE* GetClassObjectFunction)(REFCLSID, REFIID, void**);
 
@@ -98,14 +97,6 @@ void Deactivate(Bench* pb)
     PumpMessages();
 }
 
-void TapKey(HWND hwndPad, int nKey)
-{
-    const KeyDef& key = g_Layout.aPads[PAD_SCIENTIFIC].aKeys[nKey];
-    LPARAM lParam = MAKELPARAM(key.nLeft + key.nWidth / 2, key.nTop + key.nHeight / 2);
-    SendMessageW(hwndPad, WM_LBUTTONDOWN, MK_LBUTTON, lParam);
-    SendMessageW(hwndPad, WM_LBUTTONUP, 0, lParam);
-}
-
 double TimeBaseline(Bench* pb)
 {
     HDC hdc = GetDC(pb->hwndPad);
@@ -127,13 +118,15 @@ double TimeBaseline(Bench* pb)
 
 double TimeTaps(Bench* pb)
 {
+    const int nAc = FindCodeKey(PAD_SCIENTIFIC, CMD_AC);
+    const int nSeven = FindCharKey(PAD_SCIENTIFIC, '7');
     double dblTime = 0;
     for (int i = 0; i < BLOCK; ++i)
     {
         if (i % DIGITS_PER_ENTRY == 0)
-            TapKey(pb->hwndPad, KEY_AC);
+            TapPadKey(pb->hwndPad, {PAD_SCIENTIFIC, nAc});
         double dblStart = Now();
-        TapKey(pb->hwndPad, KEY_SEVEN);
+        TapPadKey(pb->hwndPad, {PAD_SCIENTIFIC, nSeven});
         dblTime += Now() - dblStart;
     }
     return dblTime / BLOCK;

@@ -7,42 +7,24 @@ namespace
 {
 
 // A character key by its character, a direct row key by its virtual-key code, any other pad key
-// by its plain code: so the names follow the tables.
-bool Matches(const KeyName& name, const KeyDef& key)
-{
-    switch (name.wKind)
-    {
-    case KEY_CHAR: return key.wKind == KEY_CHAR && key.wChar == name.wValue;
-    case KEY_VKEY: return key.wKind == KEY_VKEY && key.wCode == name.wValue;
-    default: return key.wKind != KEY_CHAR && key.wCode == name.wValue;
-    }
-}
-
-// The first key that the name matches: the scientific pad first, then the programmer pad, then
-// the direct row. False for the engine's commands that no key carries as its plain code.
+// by its plain code, so the names follow the tables: the scientific pad first, then the
+// programmer pad, then the direct row. False for the engine's commands that no key carries as
+// its plain code.
 bool Resolve(const KeyName& name, PadKeyPlace* pPlace)
 {
     if (name.wKind == KEY_VKEY)
     {
-        for (int j = 0; j < DIRECT_ROW_KEYS; ++j)
-        {
-            if (Matches(name, g_Layout.aDirectRow[j]))
-            {
-                *pPlace = {PAD_SCIENTIFIC, DIRECT_KEY_BASE + j};
-                return true;
-            }
-        }
-        return false;
+        *pPlace = {PAD_SCIENTIFIC, FindDirectRowKey(name.wValue)};
+        return pPlace->nKey != NO_KEY;
     }
     for (int nPad = 0; nPad < PAD_COUNT; ++nPad)
     {
-        for (int nKey = 0; nKey < g_Layout.header.nKeyCount[nPad]; ++nKey)
+        int nKey = name.wKind == KEY_CHAR ? FindCharKey(nPad, name.wValue)
+                                          : FindCodeKey(nPad, name.wValue);
+        if (nKey != NO_KEY)
         {
-            if (Matches(name, g_Layout.aPads[nPad].aKeys[nKey]))
-            {
-                *pPlace = {nPad, nKey};
-                return true;
-            }
+            *pPlace = {nPad, nKey};
+            return true;
         }
     }
     return false;
@@ -60,4 +42,17 @@ TapPoint KeyCentre(const PadKeyPlace& place)
 {
     KeyBounds bounds = KeyRectangle(place.nKey, KeyByIndex(place.nPad, place.nKey));
     return {(bounds.nLeft + bounds.nRight) / 2, (bounds.nTop + bounds.nBottom) / 2};
+}
+
+void TapPadWindow(HWND hwndPad, int x, int y)
+{
+    LPARAM lParam = MAKELPARAM(x, y);
+    SendMessageW(hwndPad, WM_LBUTTONDOWN, MK_LBUTTON, lParam);
+    SendMessageW(hwndPad, WM_LBUTTONUP, 0, lParam);
+}
+
+void TapPadKey(HWND hwndPad, const PadKeyPlace& place)
+{
+    TapPoint pt = KeyCentre(place);
+    TapPadWindow(hwndPad, pt.x, pt.y);
 }

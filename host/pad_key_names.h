@@ -1,7 +1,10 @@
 #pragma once
 // The pad's keys by the names a script uses, each resolved to the point a pen taps: the centre
 // of the key's rectangle in the pad window. Every name has one place whatever pad is showing; a
-// name of the other pad taps that place and the pad decides what it means there.
+// name of the other pad taps that place and the pad decides what it means there. And the tap
+// itself, as the host, the tests and the benchmarks make it.
+
+#include <windows.h>
 
 struct PadKeyPlace
 {
@@ -21,3 +24,9 @@ struct TapPoint
 
 // The centre of the key's rectangle in the pad window's client coordinates.
 TapPoint KeyCentre(const PadKeyPlace& place);
+
+// A tap as the pen makes it: pen down and pen up at (x, y) of the pad window's client area, sent,
+// so that what the tap repaints is painted when this returns.
+void TapPadWindow(HWND hwndPad, int x, int y);
+// The same at the centre of the key.
+void TapPadKey(HWND hwndPad, const PadKeyPlace& place);

@@ -2,6 +2,7 @@
 
 #include "host/console_output.h"
 #include "host/host_window.h"
+#include "host/pad_key_names.h"
 #include "host/panel_window.h"
 #include "host/picture.h"
 #include "host/text_escape.h"
@@ -118,9 +119,7 @@ bool ShootOptions(const ScriptStep& step, int nScale)
 
 void Tap(int x, int y)
 {
-    LPARAM lParam = MAKELPARAM(x, y);
-    SendMessageW(PadWindow(), WM_LBUTTONDOWN, MK_LBUTTON, lParam);
-    SendMessageW(PadWindow(), WM_LBUTTONUP, 0, lParam);
+    TapPadWindow(PadWindow(), x, y);
     PumpMessages();
 }
 

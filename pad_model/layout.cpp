@@ -220,3 +220,35 @@ bool IsActiveInDirectMode(const KeyDef* pKey)
 {
     return pKey->wKind == KEY_DIRECT || pKey->wChar != 0;
 }
+
+int FindCharKey(int nPadType, uint16_t wChar)
+{
+    for (int i = 0; i < g_Layout.header.nKeyCount[nPadType]; ++i)
+    {
+        const KeyDef& key = g_Layout.aPads[nPadType].aKeys[i];
+        if (key.wKind == KEY_CHAR && key.wChar == wChar)
+            return i;
+    }
+    return NO_KEY;
+}
+
+int FindCodeKey(int nPadType, uint16_t wCode)
+{
+    for (int i = 0; i < g_Layout.header.nKeyCount[nPadType]; ++i)
+    {
+        const KeyDef& key = g_Layout.aPads[nPadType].aKeys[i];
+        if (key.wKind != KEY_CHAR && key.wCode == wCode)
+            return i;
+    }
+    return NO_KEY;
+}
+
+int FindDirectRowKey(uint16_t wVirtualKey)
+{
+    for (int j = 0; j < DIRECT_ROW_KEYS; ++j)
+    {
+        if (g_Layout.aDirectRow[j].wCode == wVirtualKey)
+            return DIRECT_KEY_BASE + j;
+    }
+    return NO_KEY;
+}

@@ -108,3 +108,11 @@ KeyBounds KeyRectangle(int nKey, const KeyDef* pKey);
 
 // A pad key that still works in direct mode: the toggle and every key with a character.
 bool IsActiveInDirectMode(const KeyDef* pKey);
+
+// Keys by what they do rather than where they stand in a table, for those who tap them: the
+// first key of pad nPadType that enters the character wChar; the first of its other keys whose
+// plain code is wCode; the direct row key that sends the virtual key wVirtualKey, as
+// DIRECT_KEY_BASE plus its position. NO_KEY when there is none.
+int FindCharKey(int nPadType, uint16_t wChar);
+int FindCodeKey(int nPadType, uint16_t wCode);
+int FindDirectRowKey(uint16_t wVirtualKey);

@@ -2,6 +2,8 @@
 // runtime, driven in the host's order, and unloaded only when it allows.
 
 #include "base/identity.h"
+#include "host/pad_key_names.h"
+#include "host/recording_callback.h"
 #include "platform/sip.h"
 
 #include <gtest/gtest.h>
@@ -9,7 +11,6 @@
 #include <windows.h>
 
 #include <string>
-#include <vector>
 
 namespace
 {
@@ -88,36 +89,6 @@ void FreeUnusedLibraries()
     CoFreeUnusedLibrariesEx(0, 0);
 }
 
-class Recorder : public IIMCallback
-{
-  public:
-    HRESULT STDMETHODCALLTYPE QueryInterface(REFIID, void** ppv) override
-    {
-        *ppv = nullptr;
-        return E_NOINTERFACE;
-    }
-    ULONG STDMETHODCALLTYPE AddRef() override { return 2; }
-    ULONG STDMETHODCALLTYPE Release() override { return 1; }
-    HRESULT STDMETHODCALLTYPE SetImInfo(IMINFO*) override { return S_OK; }
-    HRESULT STDMETHODCALLTYPE SendVirtualKey(BYTE, DWORD) override { return S_OK; }
-    HRESULT STDMETHODCALLTYPE SendCharEvents(UINT, UINT, UINT, UINT*, UINT*) override
-    {
-        return S_OK;
-    }
-    HRESULT STDMETHODCALLTYPE SendString(BSTR psz, DWORD dwChars) override
-    {
-        texts.push_back(std::wstring(psz, dwChars));
-        return S_OK;
-    }
-    std::vector<std::wstring> texts;
-};
-
-void Tap(HWND hwndPad, int x, int y)
-{
-    SendMessageW(hwndPad, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(x, y));
-    SendMessageW(hwndPad, WM_LBUTTONUP, 0, MAKELPARAM(x, y));
-}
-
 } // namespace
 
 class ComActivationTest : public testing::Test
@@ -148,7 +119,7 @@ TEST_F(ComActivationTest, HostDrivesTheKeypadThroughTheComRuntime)
     SIPINFO si = {};
     si.cbSize = sizeof(si);
     EXPECT_EQ(S_OK, pim->ReceiveSipInfo(&si));
-    Recorder recorder;
+    RecordingCallback recorder;
     EXPECT_EQ(S_OK, pim->RegisterCallback(&recorder));
     MSG msg;
     while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE))
@@ -156,13 +127,13 @@ TEST_F(ComActivationTest, HostDrivesTheKeypadThroughTheComRuntime)
 
     HWND hwndPad = GetDlgItem(hwndSip, PAD_WINDOW_ID);
     ASSERT_NE(nullptr, hwndPad);
-    Tap(hwndPad, 170, 67); // 2
-    Tap(hwndPad, 210, 50); // +
-    Tap(hwndPad, 189, 32); // 9
-    Tap(hwndPad, 219, 68); // =
-    Tap(hwndPad, 190, 11); // Input
-    ASSERT_EQ(1u, recorder.texts.size());
-    EXPECT_EQ(L"11", recorder.texts[0]);
+    for (const char* pszKey : {"2", "+", "9", "=", "Input"})
+    {
+        PadKeyPlace place;
+        ASSERT_TRUE(FindPadKey(pszKey, &place));
+        TapPadKey(hwndPad, place);
+    }
+    EXPECT_EQ(CallLog({"SendString \"11\" 2"}), recorder.Transcript());
 
     EXPECT_EQ(S_OK, pim->Deselect());
     EXPECT_FALSE(IsWindow(hwndPad));
@@ -199,7 +170,7 @@ TEST_F(ComActivationTest, LastReleaseWithoutDeselectLeavesNoWindowToTheUnloadedM
     // The host's panel lives on: repainted and tapped, it must reach none of the module's code.
     RedrawWindow(hwndSip, nullptr, nullptr,
                  RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW | RDW_ALLCHILDREN);
-    Tap(hwndSip, 170, 67);
+    TapPadWindow(hwndSip, 170, 67);
     MSG msg;
     while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE))
         DispatchMessageW(&msg);

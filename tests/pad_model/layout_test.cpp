@@ -3,7 +3,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstring>
+#include <iterator>
 
 namespace
 {
@@ -78,10 +80,14 @@ TEST(Layout, DirectRowSitsOnTheDisplayAtItsOrigin)
     }
     EXPECT_EQ(nullptr, KeyByIndex(PAD_SCIENTIFIC, DIRECT_KEY_BASE + DIRECT_ROW_KEYS));
     // Only the keys that type something go out as characters.
-    EXPECT_EQ(27, KeyByIndex(0, 1000)->wChar);
-    EXPECT_EQ(0, KeyByIndex(0, 1004)->wChar);
-    EXPECT_EQ(13, KeyByIndex(0, 1008)->wChar);
-    EXPECT_EQ(8, KeyByIndex(0, 1010)->wChar);
+    const uint16_t aTyping[] = {VKEY_ESCAPE, VKEY_TAB, VKEY_RETURN, VKEY_BACK};
+    for (int j = 0; j < DIRECT_ROW_KEYS; ++j)
+    {
+        uint16_t wVirtualKey = g_Layout.aDirectRow[j].wCode;
+        bool bTypes =
+            std::find(std::begin(aTyping), std::end(aTyping), wVirtualKey) != std::end(aTyping);
+        EXPECT_EQ(bTypes ? wVirtualKey : 0, g_Layout.aDirectRow[j].wChar) << wVirtualKey;
+    }
 }
 
 TEST(Layout, RadixKeysFormTheStripOfTheProgrammerPad)
@@ -99,13 +105,14 @@ TEST(Layout, RadixKeysFormTheStripOfTheProgrammerPad)
 
 TEST(Layout, ModifierCodesFollowTheOverlayLabels)
 {
-    const KeyDef* pLog = KeyByIndex(PAD_SCIENTIFIC, 29);
-    const KeyDef* pLn = KeyByIndex(PAD_SCIENTIFIC, 30);
+    const KeyDef* pLog = KeyByIndex(PAD_SCIENTIFIC, FindCodeKey(PAD_SCIENTIFIC, CMD_LOG));
+    const KeyDef* pLn = KeyByIndex(PAD_SCIENTIFIC, FindCodeKey(PAD_SCIENTIFIC, CMD_LN));
+    const KeyDef* pTan = KeyByIndex(PAD_SCIENTIFIC, FindCodeKey(PAD_SCIENTIFIC, CMD_TAN));
     EXPECT_EQ(CMD_POW10, pLog->wInvCode);
     EXPECT_EQ(0, pLog->wHypCode);
     EXPECT_EQ(CMD_POW10, pLog->wInvHypCode);
     EXPECT_EQ(CMD_EXPE, pLn->wInvHypCode);
-    EXPECT_EQ(CMD_ATANH, KeyByIndex(PAD_SCIENTIFIC, 28)->wInvHypCode);
+    EXPECT_EQ(CMD_ATANH, pTan->wInvHypCode);
     for (int i = 0; i < g_Layout.header.nKeyCount[PAD_PROGRAMMER]; ++i)
     {
         const KeyDef* pKey = KeyByIndex(PAD_PROGRAMMER, i);
@@ -119,6 +126,24 @@ TEST(Layout, ActiveInDirectModeMeansTheToggleOrAKeyThatTypes)
     for (int i = 0; i < g_Layout.header.nKeyCount[PAD_SCIENTIFIC]; ++i)
         nActive += IsActiveInDirectMode(KeyByIndex(PAD_SCIENTIFIC, i));
     EXPECT_EQ(11 + 5 + 1, nActive); // digits and point, five operators, the toggle
-    EXPECT_TRUE(IsActiveInDirectMode(KeyByIndex(PAD_PROGRAMMER, 23)));  // A
-    EXPECT_FALSE(IsActiveInDirectMode(KeyByIndex(PAD_PROGRAMMER, 25))); // DEC
+    EXPECT_TRUE(IsActiveInDirectMode(KeyByIndex(PAD_PROGRAMMER, FindCharKey(PAD_PROGRAMMER, 'A'))));
+    EXPECT_FALSE(
+        IsActiveInDirectMode(KeyByIndex(PAD_PROGRAMMER, FindCodeKey(PAD_PROGRAMMER, CMD_DEC))));
+}
+
+// Keys are found by what they do, on the pad that has them, and only there.
+TEST(Layout, KeysAreFoundByCharacterCodeAndVirtualKey)
+{
+    EXPECT_EQ(KEY_CHAR, KeyByIndex(PAD_PROGRAMMER, FindCharKey(PAD_PROGRAMMER, 'F'))->wKind);
+    EXPECT_EQ(NO_KEY, FindCharKey(PAD_SCIENTIFIC, 'F'));
+    EXPECT_EQ(NO_KEY, FindCharKey(PAD_PROGRAMMER, '.'));
+    // The digit C and the delete key C: the one a character, the other a command.
+    EXPECT_NE(FindCharKey(PAD_PROGRAMMER, 'C'), FindCodeKey(PAD_PROGRAMMER, CMD_DEL));
+    EXPECT_EQ(CMD_SIN, KeyByIndex(PAD_SCIENTIFIC, FindCodeKey(PAD_SCIENTIFIC, CMD_SIN))->wCode);
+    EXPECT_EQ(NO_KEY, FindCodeKey(PAD_PROGRAMMER, CMD_SIN));
+    EXPECT_EQ(NO_KEY, FindCodeKey(PAD_SCIENTIFIC, CMD_ASIN)); // a modifier's code only
+    for (int nPad = 0; nPad < PAD_COUNT; ++nPad)
+        EXPECT_EQ(g_Layout.header.nKeyCount[nPad] - 1, FindCodeKey(nPad, CMD_DIRECT));
+    EXPECT_EQ(DIRECT_KEY_BASE + 8, FindDirectRowKey(VKEY_RETURN));
+    EXPECT_EQ(NO_KEY, FindDirectRowKey(VKEY_ESCAPE + 1));
 }
