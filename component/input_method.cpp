@@ -97,31 +97,15 @@ HRESULT InputMethod::Select(HWND hwndSip)
 
     // The panel shows the input method by its icons: without them there is no selection. The
     // class lives from Select to Deselect, so a second Select without Deselect fails here.
-    // CS_DBLCLKS: a fast second tap arrives as WM_LBUTTONDBLCLK, which presses like any tap.
-    WNDCLASSW wc = {};
-    wc.style = CS_DBLCLKS;
-    wc.lpfnWndProc = PadWndProc;
-    wc.hInstance = g_hInstance;
-    wc.hbrBackground = static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH));
-    wc.lpszClassName = PAD_WINDOW_CLASS;
-    if (m_himlNarrow == nullptr || m_himlWide == nullptr || RegisterClassW(&wc) == 0)
+    if (m_himlNarrow == nullptr || m_himlWide == nullptr || !RegisterPadWindowClass())
     {
         DestroyIcons(&m_himlNarrow, &m_himlWide);
         return E_FAIL;
     }
-
-    // WM_CREATE runs inside CreateWindowExW: the pad state is loaded and the calculator reset
-    // before it returns. The child id lets the host find the pad with GetDlgItem.
-    RECT rc = {};
-    GetClientRect(hwndSip, &rc);
-    m_hwndPad = CreateWindowExW(0, PAD_WINDOW_CLASS, L"", WS_CHILD | WS_VISIBLE | WS_BORDER,
-                                rc.left, rc.top, rc.right - rc.left, rc.bottom - rc.top, hwndSip,
-                                reinterpret_cast<HMENU>(static_cast<INT_PTR>(PAD_WINDOW_ID)),
-                                g_hInstance, nullptr);
-    if (m_hwndPad == nullptr || !IsWindow(m_hwndPad))
+    m_hwndPad = CreatePadWindow(hwndSip);
+    if (m_hwndPad == nullptr)
     {
-        m_hwndPad = nullptr;
-        UnregisterClassW(PAD_WINDOW_CLASS, g_hInstance);
+        UnregisterPadWindowClass();
         DestroyIcons(&m_himlNarrow, &m_himlWide);
         return E_FAIL;
     }
@@ -135,7 +119,7 @@ HRESULT InputMethod::Deselect()
     if (m_hwndPad != nullptr)
         DestroyWindow(m_hwndPad);
     m_hwndPad = nullptr;
-    UnregisterClassW(PAD_WINDOW_CLASS, g_hInstance);
+    UnregisterPadWindowClass();
     DestroyIcons(&m_himlNarrow, &m_himlWide);
     return S_OK;
 }

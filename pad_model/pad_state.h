@@ -17,7 +17,6 @@ struct PadState
     int nPressedKey; // key index held under the pen, or NO_KEY
     WCHAR szDisplay[PAD_DISPLAY_CHARS + 1];
     RECT rcDisplay; // constant
-    HWND hwndPad;
     // The four options, each stored under the registry value named beside it.
     BOOL bEqualsSends;             // "EquelToInput": = also sends the result, as Input does
     BOOL bClearAfterSending;       // "InputToClear": all clear after the display is sent

@@ -1,6 +1,7 @@
 #include "pad_window/key_actions.h"
 
 #include "engine/calculator.h"
+#include "pad_model/layout.h"
 #include "pad_window/painting.h"
 
 namespace
@@ -8,92 +9,27 @@ namespace
 
 // Erasing first: a shorter text must not leave the end of a longer one behind. UpdateWindow
 // sends WM_PAINT at once, so the display shows the key's result before the pen up returns.
-void RepaintDisplay(const PadState& state)
+void RepaintDisplay(HWND hwnd, const PadState& state)
 {
-    InvalidateRect(state.hwndPad, &state.rcDisplay, TRUE);
-    UpdateWindow(state.hwndPad);
+    InvalidateRect(hwnd, &state.rcDisplay, TRUE);
+    UpdateWindow(hwnd);
 }
 
-void ActOnModeKey(PadState& state, const KeyDef* pKey)
+// No erasing: the pad's artwork covers every pixel, so erasing first would only flicker.
+void RepaintPad(HWND hwnd)
 {
-    switch (pKey->wCode)
-    {
-    case CMD_INV:
-        state.bInv = !state.bInv;
-        RepaintPad(state);
-        break;
-    case CMD_HYP:
-        state.bHyp = !state.bHyp;
-        RepaintPad(state);
-        break;
-    case CMD_DEC:
-    case CMD_HEX:
-    case CMD_OCT:
-    case CMD_BIN:
-        state.nRadix = RadixOfKeyCode(pKey->wCode);
-        ChangeRadix(state.nRadix);
-        RefreshDisplay(state);
-        DrawRadixIndicator(state, nullptr);
-        break;
-    }
+    InvalidateRect(hwnd, nullptr, FALSE);
+    UpdateWindow(hwnd);
 }
 
-void ActOnPadKey(PadState& state, IIMCallback* pCallback, const KeyDef* pKey)
+// Copies the calculator's display text to the pad and repaints the display at once.
+void RefreshDisplay(HWND hwnd, PadState& state)
 {
-    switch (pKey->wKind)
-    {
-    case KEY_CHAR:
-        EnterChar(static_cast<WideChar>(pKey->wChar));
-        RefreshDisplay(state);
-        break;
-    case KEY_COMMAND: {
-        unsigned nCode = SelectKeyCode(state, pKey);
-        ExecuteCommand(nCode);
-        RefreshDisplay(state);
-        if (nCode == CMD_EQUAL && state.bEqualsSends)
-            SendDisplayText(state, pCallback);
-        break;
-    }
-    case KEY_MODE: ActOnModeKey(state, pKey); break;
-    case KEY_PADSWITCH:
-        state.nPadType = OtherPad(state.nPadType);
-        Reset(NumberModeOfPad(state.nPadType), state.nRadix);
-        GetDisplayText(state.szDisplay);
-        RepaintPad(state);
-        break;
-    case KEY_INPUT: SendDisplayText(state, pCallback); break;
-    }
+    GetDisplayText(state.szDisplay);
+    RepaintDisplay(hwnd, state);
 }
 
-} // namespace
-
-void ReleaseKey(PadState& state, IIMCallback* pCallback)
-{
-    // The press ends before the capture goes, so that the capture change finds nothing to cancel.
-    int nKey = state.nPressedKey;
-    state.nPressedKey = NO_KEY;
-    InvertKey(state, nKey, nullptr);
-    ReleaseCapture();
-    if (nKey == NO_KEY)
-        return;
-
-    const KeyDef* pKey = KeyByIndex(state.nPadType, nKey);
-    if (nKey < DIRECT_KEY_BASE && pKey != nullptr && pKey->wKind == KEY_DIRECT)
-    {
-        state.bDirect = !state.bDirect;
-        RepaintPad(state);
-        return;
-    }
-    if (state.bDirect)
-    {
-        SendDirectKey(state, nKey, pCallback);
-        return;
-    }
-    if (nKey >= DIRECT_KEY_BASE || pKey == nullptr)
-        return;
-    ActOnPadKey(state, pCallback, pKey);
-}
-
+// The code a command key passes to the calculator under the state's INV and HYP.
 unsigned SelectKeyCode(const PadState& state, const KeyDef* pKey)
 {
     unsigned nCode;
@@ -106,41 +42,6 @@ unsigned SelectKeyCode(const PadState& state, const KeyDef* pKey)
     else
         nCode = pKey->wCode;
     return nCode != 0 ? nCode : pKey->wCode;
-}
-
-void RefreshDisplay(PadState& state)
-{
-    GetDisplayText(state.szDisplay);
-    RepaintDisplay(state);
-}
-
-void RepaintPad(const PadState& state)
-{
-    // No erasing: the pad's artwork covers every pixel, so erasing first would only flicker.
-    InvalidateRect(state.hwndPad, nullptr, FALSE);
-    UpdateWindow(state.hwndPad);
-}
-
-void SendDisplayText(PadState& state, IIMCallback* pCallback)
-{
-    if (pCallback != nullptr)
-        pCallback->SendString(state.szDisplay, lstrlenW(state.szDisplay));
-    if (state.bClearAfterSending)
-    {
-        ExecuteCommand(CMD_AC);
-        RefreshDisplay(state);
-    }
-}
-
-void SendDirectKey(const PadState& state, int nKey, IIMCallback* pCallback)
-{
-    const KeyDef* pKey = KeyByIndex(state.nPadType, nKey);
-    if (pKey == nullptr)
-        return;
-    if (pKey->wKind == KEY_VKEY)
-        SendKeyEvent(pKey->wCode, pKey->wChar, pCallback);
-    else if (pKey->wChar != 0)
-        SendKeyChar(pKey->wChar, pCallback);
 }
 
 void SendKeyChar(WCHAR ch, IIMCallback* pCallback)
@@ -165,14 +66,113 @@ void SendKeyEvent(WORD wVirtualKey, WCHAR ch, IIMCallback* pCallback)
     pCallback->SendCharEvents(wVirtualKey, KeyStateDownFlag, 1, &uShift, &uChar);
 }
 
-void SetDisplayText(PadState& state, const WCHAR* pszText, BOOL bRepaint)
+// The Input action; with bClearAfterSending the calculation is cleared afterwards.
+void SendDisplayText(HWND hwnd, PadState& state, IIMCallback* pCallback)
+{
+    if (pCallback != nullptr)
+        pCallback->SendString(state.szDisplay, lstrlenW(state.szDisplay));
+    if (state.bClearAfterSending)
+    {
+        ExecuteCommand(CMD_AC);
+        RefreshDisplay(hwnd, state);
+    }
+}
+
+// Direct mode: sends key nKey (a key index) to the application.
+void SendDirectKey(const PadState& state, int nKey, IIMCallback* pCallback)
+{
+    const KeyDef* pKey = KeyByIndex(state.nPadType, nKey);
+    if (pKey == nullptr)
+        return;
+    if (pKey->wKind == KEY_VKEY)
+        SendKeyEvent(pKey->wCode, pKey->wChar, pCallback);
+    else if (pKey->wChar != 0)
+        SendKeyChar(pKey->wChar, pCallback);
+}
+
+void ActOnModeKey(HWND hwnd, PadState& state, const KeyDef* pKey)
+{
+    switch (pKey->wCode)
+    {
+    case CMD_INV:
+        state.bInv = !state.bInv;
+        RepaintPad(hwnd);
+        break;
+    case CMD_HYP:
+        state.bHyp = !state.bHyp;
+        RepaintPad(hwnd);
+        break;
+    case CMD_DEC:
+    case CMD_HEX:
+    case CMD_OCT:
+    case CMD_BIN:
+        state.nRadix = RadixOfKeyCode(pKey->wCode);
+        ChangeRadix(state.nRadix);
+        RefreshDisplay(hwnd, state);
+        DrawRadixIndicator(hwnd, state, nullptr);
+        break;
+    }
+}
+
+void ActOnPadKey(HWND hwnd, PadState& state, IIMCallback* pCallback, const KeyDef* pKey)
+{
+    switch (pKey->wKind)
+    {
+    case KEY_CHAR:
+        EnterChar(static_cast<WideChar>(pKey->wChar));
+        RefreshDisplay(hwnd, state);
+        break;
+    case KEY_COMMAND: {
+        unsigned nCode = SelectKeyCode(state, pKey);
+        ExecuteCommand(nCode);
+        RefreshDisplay(hwnd, state);
+        if (nCode == CMD_EQUAL && state.bEqualsSends)
+            SendDisplayText(hwnd, state, pCallback);
+        break;
+    }
+    case KEY_MODE: ActOnModeKey(hwnd, state, pKey); break;
+    case KEY_PADSWITCH:
+        state.nPadType = OtherPad(state.nPadType);
+        Reset(NumberModeOfPad(state.nPadType), state.nRadix);
+        GetDisplayText(state.szDisplay);
+        RepaintPad(hwnd);
+        break;
+    case KEY_INPUT: SendDisplayText(hwnd, state, pCallback); break;
+    }
+}
+
+} // namespace
+
+void ReleaseKey(HWND hwnd, PadState& state, IIMCallback* pCallback)
+{
+    // The press ends before the capture goes, so that the capture change finds nothing to cancel.
+    int nKey = state.nPressedKey;
+    state.nPressedKey = NO_KEY;
+    InvertKey(hwnd, state, nKey, nullptr);
+    ReleaseCapture();
+    if (nKey == NO_KEY)
+        return;
+
+    const KeyDef* pKey = KeyByIndex(state.nPadType, nKey);
+    if (nKey < DIRECT_KEY_BASE && pKey != nullptr && pKey->wKind == KEY_DIRECT)
+    {
+        state.bDirect = !state.bDirect;
+        RepaintPad(hwnd);
+        return;
+    }
+    if (state.bDirect)
+    {
+        SendDirectKey(state, nKey, pCallback);
+        return;
+    }
+    if (nKey >= DIRECT_KEY_BASE || pKey == nullptr)
+        return;
+    ActOnPadKey(hwnd, state, pCallback, pKey);
+}
+
+void SetDisplayText(HWND hwnd, PadState& state, const WCHAR* pszText, BOOL bRepaint)
 {
     lstrcpynW(state.szDisplay, pszText, PAD_DISPLAY_CHARS + 1);
     if (bRepaint)
-        RepaintDisplay(state);
-}
-
-void SetDisplayText(const WCHAR* pszText, BOOL bRepaint)
-{
-    SetDisplayText(g_PadState, pszText, bRepaint);
+        RepaintDisplay(hwnd, state);
 }

@@ -12,15 +12,6 @@
 namespace
 {
 
-typedef LRESULT (*MessageHandler)(HWND hwnd, PadState& state, UINT uMsg, WPARAM wParam,
-                                  LPARAM lParam);
-
-struct MessageEntry
-{
-    UINT uMsg;
-    MessageHandler pfnHandler;
-};
-
 // The window's record lives in its user data slot, where the window procedure finds it from the
 // handle alone; null before WM_CREATE has allocated it.
 PadWindowData* WindowData(HWND hwnd)
@@ -35,15 +26,29 @@ IIMCallback* WindowCallback(HWND hwnd)
     return pData != nullptr ? pData->m_pCallback : nullptr;
 }
 
+// Ends the press, if any, without its action and restores the key's look.
+void CancelPress(HWND hwnd, PadState& state)
+{
+    int nKey = state.nPressedKey;
+    state.nPressedKey = NO_KEY;
+    InvertKey(hwnd, state, nKey, nullptr);
+}
+
+bool PointInKey(int nKey, const KeyDef* pKey, int x, int y)
+{
+    KeyBounds bounds = KeyRectangle(nKey, pKey);
+    return x >= bounds.nLeft && x < bounds.nRight && y >= bounds.nTop && y < bounds.nBottom;
+}
+
 // Creation starts a selection: the saved pad state and options, a fresh calculation, and the
 // window's record. Without the record the window cannot work, so it destroys itself and Select
 // sees no window.
-LRESULT OnCreate(HWND hwnd, PadState& state, UINT, WPARAM, LPARAM)
+void OnCreate(HWND hwnd, PadState& state)
 {
     // The window runs the module's code: the module stays loaded while it exists.
     ChangeObjectCount(1);
     LoadPadSettingsAndOptions(state);
-    SetDisplayText(state, L"0", FALSE);
+    SetDisplayText(hwnd, state, L"0", FALSE);
     state.nPressedKey = NO_KEY;
     state.bDirect = FALSE;
     Reset(NumberModeOfPad(state.nPadType), state.nRadix);
@@ -52,21 +57,14 @@ LRESULT OnCreate(HWND hwnd, PadState& state, UINT, WPARAM, LPARAM)
     if (pData == nullptr)
     {
         DestroyWindow(hwnd);
-        return 0;
+        return;
     }
     SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(pData));
-    return 0;
-}
-
-// The window manager asks for the invalid part of the pad, after an invalidation or an exposure.
-LRESULT OnPaintMessage(HWND hwnd, PadState& state, UINT, WPARAM, LPARAM)
-{
-    return OnPaint(hwnd, state);
 }
 
 // The input method object's relay: the host's interface (posted by RegisterCallback) or a new
 // size of the input panel (sent by ReceiveSipInfo).
-LRESULT OnPadImInfo(HWND hwnd, PadState&, UINT, WPARAM wParam, LPARAM lParam)
+void OnPadImInfo(HWND hwnd, WPARAM wParam, LPARAM lParam)
 {
     PadWindowData* pData = WindowData(hwnd);
     if (wParam == PAD_IMINFO_CALLBACK)
@@ -81,82 +79,110 @@ LRESULT OnPadImInfo(HWND hwnd, PadState&, UINT, WPARAM wParam, LPARAM lParam)
         // Repaint TRUE: the pad is drawn for its new size at the next WM_PAINT.
         MoveWindow(hwnd, 0, 0, rc.right - rc.left, rc.bottom - rc.top, TRUE);
     }
-    return 0;
 }
 
-// The pen: down presses a key, a move off it cancels the press, up performs it. A double-click
-// (the class has CS_DBLCLKS) is the second tap of a fast pair and presses like any other.
-// Positions are unsigned, so a pen captured left of or above the window lies in no key.
-LRESULT OnPenMessage(HWND hwnd, PadState& state, UINT uMsg, WPARAM, LPARAM lParam)
+// The pen: down presses a key, a move off it cancels the press, up performs it (ReleaseKey). A
+// double-click (the class has CS_DBLCLKS) is the second tap of a fast pair and presses like any
+// other. Positions are unsigned, so a pen captured left of or above the window lies in no key.
+void OnPenDown(HWND hwnd, PadState& state, int x, int y)
 {
-    int x = LOWORD(lParam);
-    int y = HIWORD(lParam);
-    switch (uMsg)
-    {
-    case WM_MOUSEMOVE: TrackKey(state, x, y); break;
-    case WM_LBUTTONDOWN: PressKey(state, x, y); break;
-    case WM_LBUTTONUP: ReleaseKey(state, WindowCallback(hwnd)); break;
-    case WM_LBUTTONDBLCLK: PressKey(state, x, y); break;
-    }
-    return 0;
+    if (state.nPressedKey != NO_KEY)
+        return;
+    // The capture brings the pen's moves and its lift to the pad even outside it, so a press
+    // always ends in ReleaseKey.
+    SetCapture(hwnd);
+    state.nPressedKey = HitTestKey(state, x, y);
+    InvertKey(hwnd, state, state.nPressedKey, nullptr);
 }
 
-// A menu or dialog opening (WM_CANCELMODE), ReleaseCapture or another window taking the capture
-// ends the press: the pen up it was waiting for will never come to this window.
-LRESULT OnCaptureLost(HWND hwnd, PadState& state, UINT uMsg, WPARAM, LPARAM lParam)
+void OnPenMove(HWND hwnd, PadState& state, int x, int y)
 {
-    if (uMsg == WM_CAPTURECHANGED && reinterpret_cast<HWND>(lParam) == hwnd)
-        return 0;
-    CancelPress(state);
-    if (uMsg == WM_CANCELMODE && GetCapture() == hwnd)
+    if (state.nPressedKey != NO_KEY && HitTestKey(state, x, y) != state.nPressedKey)
+        CancelPress(hwnd, state);
+}
+
+// ReleaseCapture or another window taking the capture ends the press: the pen up it was waiting
+// for will never come to this window. The pad's own SetCapture changes nothing.
+void OnCaptureChanged(HWND hwnd, PadState& state, HWND hwndNewCapture)
+{
+    if (hwndNewCapture != hwnd)
+        CancelPress(hwnd, state);
+}
+
+// A menu or dialog opening ends the press, and the capture with it.
+void OnCancelMode(HWND hwnd, PadState& state)
+{
+    CancelPress(hwnd, state);
+    if (GetCapture() == hwnd)
         ReleaseCapture();
-    return 0;
 }
 
 // Deselect ends the selection: the record goes with the window, the pad state is kept for the
 // next one.
-LRESULT OnDestroy(HWND hwnd, PadState& state, UINT, WPARAM, LPARAM)
+void OnDestroy(HWND hwnd, PadState& state)
 {
     PadWindowData* pData = WindowData(hwnd);
     SetWindowLongPtrW(hwnd, GWLP_USERDATA, 0);
     delete pData;
     SavePadSettings(state);
     ChangeObjectCount(-1);
-    return 0;
 }
 
-const MessageEntry g_aPadMessageTable[] = {
-    {WM_CREATE, OnCreate},
-    {WM_PAINT, OnPaintMessage},
-    {WM_PAD_IMINFO, OnPadImInfo},
-    {WM_LBUTTONDOWN, OnPenMessage},
-    {WM_MOUSEMOVE, OnPenMessage},
-    {WM_LBUTTONUP, OnPenMessage},
-    {WM_LBUTTONDBLCLK, OnPenMessage},
-    {WM_CAPTURECHANGED, OnCaptureLost},
-    {WM_CANCELMODE, OnCaptureLost},
-    {WM_DESTROY, OnDestroy},
-};
-
-bool PointInKey(int nKey, const KeyDef* pKey, int x, int y)
+// Each message goes to its one handler. The one place the pad window reaches the keypad's pad
+// state; the handlers are handed it with the window's handle. Pen positions are unsigned, so a
+// pen captured left of or above the window lies in no key.
+LRESULT CALLBACK PadWndProc(HWND hwnd, UINT uMsg, WPARAM wParam, LPARAM lParam)
 {
-    KeyBounds bounds = KeyRectangle(nKey, pKey);
-    return x >= bounds.nLeft && x < bounds.nRight && y >= bounds.nTop && y < bounds.nBottom;
+    PadState& state = g_PadState;
+    switch (uMsg)
+    {
+    case WM_CREATE: OnCreate(hwnd, state); return 0;
+    // The window manager asks for the invalid part of the pad, after an invalidation or an
+    // exposure.
+    case WM_PAINT: PaintPad(hwnd, state); return 0;
+    case WM_PAD_IMINFO: OnPadImInfo(hwnd, wParam, lParam); return 0;
+    case WM_LBUTTONDOWN:
+    case WM_LBUTTONDBLCLK: OnPenDown(hwnd, state, LOWORD(lParam), HIWORD(lParam)); return 0;
+    case WM_MOUSEMOVE: OnPenMove(hwnd, state, LOWORD(lParam), HIWORD(lParam)); return 0;
+    case WM_LBUTTONUP: ReleaseKey(hwnd, state, WindowCallback(hwnd)); return 0;
+    case WM_CAPTURECHANGED: OnCaptureChanged(hwnd, state, reinterpret_cast<HWND>(lParam)); return 0;
+    case WM_CANCELMODE: OnCancelMode(hwnd, state); return 0;
+    case WM_DESTROY: OnDestroy(hwnd, state); return 0;
+    }
+    return DefWindowProcW(hwnd, uMsg, wParam, lParam);
 }
 
 } // namespace
 
-LRESULT CALLBACK PadWndProc(HWND hwnd, UINT uMsg, WPARAM wParam, LPARAM lParam)
+bool RegisterPadWindowClass()
 {
-    // The one place the pad window reaches the keypad's pad state; the handlers are handed it.
-    PadState& state = g_PadState;
-    state.hwndPad = hwnd;
-    for (const MessageEntry& entry : g_aPadMessageTable)
-    {
-        if (entry.uMsg == uMsg)
-            return entry.pfnHandler(hwnd, state, uMsg, wParam, lParam);
-    }
-    return DefWindowProcW(hwnd, uMsg, wParam, lParam);
+    // CS_DBLCLKS: a fast second tap arrives as WM_LBUTTONDBLCLK, which presses like any tap.
+    WNDCLASSW wc = {};
+    wc.style = CS_DBLCLKS;
+    wc.lpfnWndProc = PadWndProc;
+    wc.hInstance = g_hInstance;
+    wc.hbrBackground = static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH));
+    wc.lpszClassName = PAD_WINDOW_CLASS;
+    return RegisterClassW(&wc) != 0;
+}
+
+void UnregisterPadWindowClass()
+{
+    UnregisterClassW(PAD_WINDOW_CLASS, g_hInstance);
+}
+
+HWND CreatePadWindow(HWND hwndParent)
+{
+    // WM_CREATE runs inside CreateWindowExW. The child id lets the host find the pad with
+    // GetDlgItem.
+    RECT rc = {};
+    GetClientRect(hwndParent, &rc);
+    HWND hwnd = CreateWindowExW(0, PAD_WINDOW_CLASS, L"", WS_CHILD | WS_VISIBLE | WS_BORDER,
+                                rc.left, rc.top, rc.right - rc.left, rc.bottom - rc.top, hwndParent,
+                                reinterpret_cast<HMENU>(static_cast<INT_PTR>(PAD_WINDOW_ID)),
+                                g_hInstance, nullptr);
+    // A window whose creation failed late has destroyed itself already.
+    return hwnd != nullptr && IsWindow(hwnd) ? hwnd : nullptr;
 }
 
 int HitTestKey(const PadState& state, int x, int y)
@@ -193,36 +219,4 @@ int HitTestKey(const PadState& state, int x, int y)
             nResult = nToggle;
     }
     return nResult;
-}
-
-int HitTestKey(int x, int y)
-{
-    return HitTestKey(g_PadState, x, y);
-}
-
-void PressKey(PadState& state, int x, int y)
-{
-    if (state.nPressedKey != NO_KEY)
-        return;
-    // The capture brings the pen's moves and its lift to the pad even outside it, so a press
-    // always ends in ReleaseKey.
-    SetCapture(state.hwndPad);
-    state.nPressedKey = HitTestKey(state, x, y);
-    InvertKey(state, state.nPressedKey, nullptr);
-}
-
-void TrackKey(PadState& state, int x, int y)
-{
-    if (state.nPressedKey == NO_KEY)
-        return;
-    if (HitTestKey(state, x, y) == state.nPressedKey)
-        return;
-    CancelPress(state);
-}
-
-void CancelPress(PadState& state)
-{
-    int nKey = state.nPressedKey;
-    state.nPressedKey = NO_KEY;
-    InvertKey(state, nKey, nullptr);
 }

@@ -11,7 +11,7 @@ namespace
 const int DISPLAY_TEXT_MARGIN = 4;
 
 // The smallest character height a display text is shrunk to; a text that does not fit even then
-// is cut at the left, as every text was before.
+// is drawn at that height and cut at the left.
 const int MIN_FIT_FONT_HEIGHT = 8;
 
 const WCHAR* const g_apszPadBitmaps[PAD_COUNT] = {L"PAD1", L"PAD2"};
@@ -56,10 +56,9 @@ void GreyInactiveKeys(const PadState& state, HDC hdc, HDC hdcMem)
         const KeyDef* pKey = KeyByIndex(nPad, i);
         if (IsActiveInDirectMode(pKey))
             continue;
-        RECT rc = {pKey->nLeft, pKey->nTop, pKey->nLeft + pKey->nWidth, pKey->nTop + pKey->nHeight};
-        InflateRect(&rc, -1, -1);
-        BitBlt(hdc, rc.left, rc.top, rc.right - rc.left, rc.bottom - rc.top, hdcMem, 0, 0,
-               SRCPAINT);
+        KeyBounds bounds = KeyRectangle(i, pKey);
+        BitBlt(hdc, bounds.nLeft + 1, bounds.nTop + 1, bounds.nRight - bounds.nLeft - 2,
+               bounds.nBottom - bounds.nTop - 2, hdcMem, 0, 0, SRCPAINT);
     }
     SelectObject(hdcMem, hbmDefault);
     DeleteObject(hbm);
@@ -135,7 +134,7 @@ bool IsDisplayRepaint(const PadState& state, const RECT& rcPaint)
 
 } // namespace
 
-LRESULT OnPaint(HWND hwnd, const PadState& state)
+void PaintPad(HWND hwnd, const PadState& state)
 {
     // BeginPaint validates the update region (and erases it if the invalidation asked): without
     // it the window would get WM_PAINT again and again.
@@ -148,7 +147,7 @@ LRESULT OnPaint(HWND hwnd, const PadState& state)
                ps.rcPaint.bottom - ps.rcPaint.top, WHITENESS);
         DrawDisplayText(state, hdc);
         EndPaint(hwnd, &ps);
-        return 0;
+        return;
     }
     // The bitmaps are selected into a memory DC of the window's format and copied from there.
     HDC hdcMem = CreateCompatibleDC(hdc);
@@ -163,7 +162,7 @@ LRESULT OnPaint(HWND hwnd, const PadState& state)
     }
     else
     {
-        InvertKey(state, g_Layout.header.nRadixKey[state.nRadix], hdc);
+        InvertKey(hwnd, state, g_Layout.header.nRadixKey[state.nRadix], hdc);
     }
 
     if (state.bDirect)
@@ -178,58 +177,49 @@ LRESULT OnPaint(HWND hwnd, const PadState& state)
     }
     // The key under the pen stays inverted whenever the pad is repainted, so that the pen up's
     // inversion restores it.
-    InvertKey(state, state.nPressedKey, hdc);
+    InvertKey(hwnd, state, state.nPressedKey, hdc);
 
     DeleteDC(hdcMem);
     EndPaint(hwnd, &ps);
-    return 0;
 }
 
-void InvertKey(const PadState& state, int nKey, HDC hdc)
+void InvertKey(HWND hwnd, const PadState& state, int nKey, HDC hdc)
 {
     const KeyDef* pKey = KeyByIndex(state.nPadType, nKey);
     if (pKey == nullptr)
         return;
     // Outside WM_PAINT the window's own DC draws at once, with no repaint in between.
-    HDC hdcWindow = hdc == nullptr ? GetDC(state.hwndPad) : hdc;
+    HDC hdcWindow = hdc == nullptr ? GetDC(hwnd) : hdc;
     KeyBounds bounds = KeyRectangle(nKey, pKey);
     PatBlt(hdcWindow, bounds.nLeft, bounds.nTop, bounds.nRight - bounds.nLeft,
            bounds.nBottom - bounds.nTop, DSTINVERT); // inverting twice restores it
     if (hdc == nullptr)
-        ReleaseDC(state.hwndPad, hdcWindow);
+        ReleaseDC(hwnd, hdcWindow);
 }
 
-void InvertKey(int nKey, HDC hdc)
-{
-    InvertKey(g_PadState, nKey, hdc);
-}
-
-void DrawRadixIndicator(const PadState& state, HDC hdc)
+void DrawRadixIndicator(HWND hwnd, const PadState& state, HDC hdc)
 {
     if (state.nPadType != PAD_PROGRAMMER)
         return;
-    HDC hdcWindow = hdc == nullptr ? GetDC(state.hwndPad) : hdc;
+    HDC hdcWindow = hdc == nullptr ? GetDC(hwnd) : hdc;
     HDC hdcMem = CreateCompatibleDC(hdcWindow);
     HBITMAP hbm = LoadModuleBitmap(g_apszPadBitmaps[PAD_PROGRAMMER]);
     if (hbm != nullptr)
     {
+        // The strip from the first radix key's top left to the last one's bottom right, copied
+        // from the same place of the pad's artwork.
         HGDIOBJ hbmDefault = SelectObject(hdcMem, hbm);
-        const KeyDef* pFirst = KeyByIndex(PAD_PROGRAMMER, RADIX_STRIP_FIRST_KEY);
-        const KeyDef* pLast = KeyByIndex(PAD_PROGRAMMER, RADIX_STRIP_LAST_KEY);
-        int nWidth = pLast->nLeft + pLast->nWidth - pFirst->nLeft;
-        int nHeight = pLast->nTop + pLast->nHeight - pFirst->nTop;
-        BitBlt(hdcWindow, pFirst->nLeft, pFirst->nTop, nWidth, nHeight, hdcMem, pFirst->nLeft,
-               pFirst->nTop, SRCCOPY);
+        KeyBounds first =
+            KeyRectangle(RADIX_STRIP_FIRST_KEY, KeyByIndex(PAD_PROGRAMMER, RADIX_STRIP_FIRST_KEY));
+        KeyBounds last =
+            KeyRectangle(RADIX_STRIP_LAST_KEY, KeyByIndex(PAD_PROGRAMMER, RADIX_STRIP_LAST_KEY));
+        BitBlt(hdcWindow, first.nLeft, first.nTop, last.nRight - first.nLeft,
+               last.nBottom - first.nTop, hdcMem, first.nLeft, first.nTop, SRCCOPY);
         SelectObject(hdcMem, hbmDefault);
         DeleteObject(hbm);
     }
     DeleteDC(hdcMem);
-    InvertKey(state, g_Layout.header.nRadixKey[state.nRadix], hdcWindow);
+    InvertKey(hwnd, state, g_Layout.header.nRadixKey[state.nRadix], hdcWindow);
     if (hdc == nullptr)
-        ReleaseDC(state.hwndPad, hdcWindow);
-}
-
-void DrawRadixIndicator(HDC hdc)
-{
-    DrawRadixIndicator(g_PadState, hdc);
+        ReleaseDC(hwnd, hdcWindow);
 }

@@ -164,13 +164,3 @@ void SaveOptions(const PadState& state)
     SaveFlag(hkey, L"DirectOutEx", state.bDisabledTapLeavesDirect);
     CloseSettingsKey(hkey);
 }
-
-void LoadOptions()
-{
-    LoadOptions(g_PadState);
-}
-
-void SaveOptions()
-{
-    SaveOptions(g_PadState);
-}

@@ -17,8 +17,6 @@ void LoadPadSettingsAndOptions(PadState& state);
 // Pad type, INV, HYP and radix of the state.
 void SavePadSettings(const PadState& state);
 
-// The four behaviour options of the state; without one, of the keypad's one pad state.
+// The four behaviour options of the state.
 void LoadOptions(PadState& state);
 void SaveOptions(const PadState& state);
-void LoadOptions();
-void SaveOptions();

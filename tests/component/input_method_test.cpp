@@ -139,13 +139,9 @@ TEST_F(InputMethodTest, HostSequenceSelectsSizesRegistersAndDeselects)
 
     RecordingCallback recorder;
     EXPECT_EQ(S_OK, pim->RegisterCallback(&recorder));
-    Pump();                                   // the callback arrives by a posted message
-    POINT pt = KeyCentre(PAD_SCIENTIFIC, 18); // 2
-    SendMessageW(hwndPad, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(pt.x, pt.y));
-    SendMessageW(hwndPad, WM_LBUTTONUP, 0, MAKELPARAM(pt.x, pt.y));
-    pt = KeyCentre(PAD_SCIENTIFIC, 7); // Input
-    SendMessageW(hwndPad, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(pt.x, pt.y));
-    SendMessageW(hwndPad, WM_LBUTTONUP, 0, MAKELPARAM(pt.x, pt.y));
+    Pump(); // the callback arrives by a posted message
+    TapPadKey(hwndPad, {PAD_SCIENTIFIC, FindCharKey(PAD_SCIENTIFIC, '2')});
+    TapPadKey(hwndPad, {PAD_SCIENTIFIC, FindCodeKey(PAD_SCIENTIFIC, CMD_INPUT)});
     EXPECT_EQ(CallLog({"SendString \"2\" 1"}), recorder.Transcript());
     EXPECT_EQ(1, recorder.RefCount()); // borrowed, never AddRef'd
 
@@ -218,9 +214,7 @@ TEST_F(InputMethodTest, CallsBeforeSelectDoNoHarm)
 TEST_F(InputMethodTest, PadStateSavedOnDeselectIsFoundOnTheNextSelect)
 {
     ASSERT_EQ(S_OK, pim->Select(hwndSip));
-    POINT pt = KeyCentre(PAD_SCIENTIFIC, 34); // pad switch
-    SendMessageW(PadOf(hwndSip), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(pt.x, pt.y));
-    SendMessageW(PadOf(hwndSip), WM_LBUTTONUP, 0, MAKELPARAM(pt.x, pt.y));
+    TapPadKey(PadOf(hwndSip), {PAD_SCIENTIFIC, FindCodeKey(PAD_SCIENTIFIC, CMD_PAD)});
     pim->Deselect();
     g_PadState.nPadType = PAD_SCIENTIFIC;
     ASSERT_EQ(S_OK, pim->Select(hwndSip));

@@ -23,11 +23,6 @@ std::string EngineResult(int nMode, const char* pszText, unsigned nCode)
     return s;
 }
 
-const int SCI_SIN = 20, SCI_RECIP = 21, SCI_TAN = 28, SCI_LOG = 29, SCI_INV = 32, SCI_HYP = 33,
-          SCI_PAD = 34, SCI_TOGGLE = 35;
-const int PROG_PAD = 35, PROG_TOGGLE = 36;
-const int DIRECT_ENTER = DIRECT_KEY_BASE + 8, DIRECT_UP = DIRECT_KEY_BASE + 4;
-
 } // namespace
 
 class KeyActionTest : public KeypadTest
@@ -95,50 +90,50 @@ TEST_F(KeyActionTest, EqualsAlsoSendsWithEquelToInputAndClearsWithInputToClear)
 TEST_F(KeyActionTest, ModifiersChooseTheCodeAndStayOn)
 {
     panel->TapText("0.5");
-    panel->TapKey(SCI_INV);
-    panel->TapKey(SCI_SIN);
+    panel->TapCode(CMD_INV);
+    panel->TapCode(CMD_SIN);
     EXPECT_EQ(EngineResult(MODE_DECIMAL, "0.5", CMD_ASIN), panel->Display());
     EXPECT_TRUE(g_PadState.bInv);
 
     panel->TapCode(CMD_AC);
     panel->TapText("2");
-    panel->TapKey(SCI_LOG); // INV still on: ten to the x
+    panel->TapCode(CMD_LOG); // INV still on: ten to the x
     EXPECT_EQ("100", panel->Display());
 
     panel->TapCode(CMD_AC);
     panel->TapText("4");
-    panel->TapKey(SCI_RECIP); // no INV variant: stays 1/x
+    panel->TapCode(CMD_RECIP); // no INV variant: stays 1/x
     EXPECT_EQ("0.25", panel->Display());
 
-    panel->TapKey(SCI_HYP);
+    panel->TapCode(CMD_HYP);
     panel->TapCode(CMD_AC);
     panel->TapText("0.5");
-    panel->TapKey(SCI_TAN);
+    panel->TapCode(CMD_TAN);
     EXPECT_EQ(EngineResult(MODE_DECIMAL, "0.5", CMD_ATANH), panel->Display());
     EXPECT_NE(EngineResult(MODE_DECIMAL, "0.5", CMD_TAN), panel->Display());
 
-    panel->TapKey(SCI_INV); // HYP alone: log stays log
+    panel->TapCode(CMD_INV); // HYP alone: log stays log
     panel->TapCode(CMD_AC);
     panel->TapText("100");
-    panel->TapKey(SCI_LOG);
+    panel->TapCode(CMD_LOG);
     EXPECT_EQ("2", panel->Display());
     EXPECT_TRUE(Calls().empty());
 }
 
 TEST_F(KeyActionTest, PadSwitchClearsTheCalculationAndKeepsRadixAndModifiers)
 {
-    panel->TapKey(SCI_INV);
-    panel->TapKey(SCI_PAD);
+    panel->TapCode(CMD_INV);
+    panel->TapCode(CMD_PAD);
     EXPECT_EQ(PAD_PROGRAMMER, g_PadState.nPadType);
     panel->TapCode(CMD_HEX);
     panel->TapText("FF");
     EXPECT_EQ("FF", panel->Display());
-    panel->TapKey(PROG_PAD);
+    panel->TapCode(CMD_PAD);
     EXPECT_EQ("0", panel->Display());
     EXPECT_EQ(PAD_SCIENTIFIC, g_PadState.nPadType);
     EXPECT_TRUE(g_PadState.bInv);
     panel->TapText("9");
-    panel->TapKey(SCI_PAD);
+    panel->TapCode(CMD_PAD);
     EXPECT_EQ("0", panel->Display());
     EXPECT_EQ(1, g_PadState.nRadix);
     panel->TapText("1A"); // hexadecimal digits are taken again: the radix survived
@@ -147,7 +142,7 @@ TEST_F(KeyActionTest, PadSwitchClearsTheCalculationAndKeepsRadixAndModifiers)
 
 TEST_F(KeyActionTest, RadixKeysConvertTheEntry)
 {
-    panel->TapKey(SCI_PAD);
+    panel->TapCode(CMD_PAD);
     panel->TapText("255");
     panel->TapCode(CMD_HEX);
     EXPECT_EQ("FF", panel->Display());
@@ -164,17 +159,17 @@ TEST_F(KeyActionTest, DirectModeSendsEachKeyAndLeavesTheCalculationAlone)
 {
     panel->TapText("12");
     panel->TapCode(CMD_ADD);
-    panel->TapKey(SCI_TOGGLE);
+    panel->TapCode(CMD_DIRECT);
     ASSERT_TRUE(g_PadState.bDirect);
     panel->TapText("7.");
     panel->TapCode(CMD_MUL);
     panel->TapCode(CMD_EQUAL);
-    panel->TapKey(DIRECT_ENTER);
-    panel->TapKey(DIRECT_UP);
-    panel->TapKey(DIRECT_KEY_BASE + 10); // Back Space
-    panel->TapKey(DIRECT_KEY_BASE + 9);  // Del
-    panel->TapKey(SCI_SIN);              // greyed: not pressable
-    panel->TapKey(SCI_PAD);
+    panel->TapDirectRowKey(VKEY_RETURN);
+    panel->TapDirectRowKey(VKEY_UP);
+    panel->TapDirectRowKey(VKEY_BACK);
+    panel->TapDirectRowKey(VKEY_DELETE);
+    panel->TapCode(CMD_SIN); // greyed: not pressable
+    panel->TapCode(CMD_PAD);
     EXPECT_EQ(
         CallLog({"SendString \"7\" 1", "SendString \".\" 1", "SendString \"*\" 1",
                  "SendString \"=\" 1", "SendCharEvents 13 0x80 1 0 13", "SendVirtualKey 38 0x80",
@@ -182,7 +177,7 @@ TEST_F(KeyActionTest, DirectModeSendsEachKeyAndLeavesTheCalculationAlone)
         Calls());
     EXPECT_EQ(PAD_SCIENTIFIC, g_PadState.nPadType);
 
-    panel->TapKey(SCI_TOGGLE);
+    panel->TapCode(CMD_DIRECT);
     EXPECT_FALSE(g_PadState.bDirect);
     EXPECT_EQ("12", panel->Display());
     panel->TapText("3");
@@ -193,8 +188,8 @@ TEST_F(KeyActionTest, DirectModeSendsEachKeyAndLeavesTheCalculationAlone)
 
 TEST_F(KeyActionTest, DirectModeOnTheProgrammerPadTypesHexadecimalDigits)
 {
-    panel->TapKey(SCI_PAD);
-    panel->TapKey(PROG_TOGGLE);
+    panel->TapCode(CMD_PAD);
+    panel->TapCode(CMD_DIRECT);
     panel->TapText("A9");
     panel->TapCode(CMD_AND); // no character: greyed
     EXPECT_EQ(CallLog({"SendString \"A\" 1", "SendString \"9\" 1"}), Calls());
@@ -216,17 +211,17 @@ TEST_F(KeyActionTest, TapOnTheDisplayEntersDirectModeOnlyWithDirectInEx)
 
 TEST_F(KeyActionTest, TapOnAnInactiveKeyLeavesDirectModeOnlyWithDirectOutEx)
 {
-    panel->TapKey(SCI_TOGGLE);
-    panel->TapKey(SCI_SIN);
+    panel->TapCode(CMD_DIRECT);
+    panel->TapCode(CMD_SIN);
     panel->Tap(100, 1); // no key at all
     EXPECT_TRUE(g_PadState.bDirect);
     StoreSetting(L"DirectOutEx", 1);
     Reopen();
     EXPECT_FALSE(g_PadState.bDirect); // a new window starts outside direct mode
-    panel->TapKey(SCI_TOGGLE);
-    panel->TapKey(SCI_SIN);
+    panel->TapCode(CMD_DIRECT);
+    panel->TapCode(CMD_SIN);
     EXPECT_FALSE(g_PadState.bDirect);
-    panel->TapKey(SCI_TOGGLE);
+    panel->TapCode(CMD_DIRECT);
     panel->Tap(100, 1);
     EXPECT_FALSE(g_PadState.bDirect);
     EXPECT_TRUE(Calls().empty());
@@ -234,12 +229,13 @@ TEST_F(KeyActionTest, TapOnAnInactiveKeyLeavesDirectModeOnlyWithDirectOutEx)
 
 TEST_F(KeyActionTest, KeysBeforeTheHostRegistersItsCallbackSendNothing)
 {
+    Close();
     panel.reset(new TestPanel); // no RegisterCallback
     panel->TapText("5");
     panel->TapCode(CMD_INPUT);
-    panel->TapKey(SCI_TOGGLE);
+    panel->TapCode(CMD_DIRECT);
     panel->TapText("5");
-    panel->TapKey(DIRECT_ENTER);
+    panel->TapDirectRowKey(VKEY_RETURN);
     EXPECT_TRUE(panel->recorder.Transcript().empty());
     EXPECT_EQ("5", panel->Display());
 }
@@ -247,6 +243,6 @@ TEST_F(KeyActionTest, KeysBeforeTheHostRegistersItsCallbackSendNothing)
 TEST_F(KeyActionTest, SetDisplayTextKeepsWithinTheDisplay)
 {
     std::wstring sLong(300, L'9');
-    SetDisplayText(sLong.c_str(), TRUE);
+    SetDisplayText(panel->hwndPad, g_PadState, sLong.c_str(), TRUE);
     EXPECT_EQ(128, lstrlenW(g_PadState.szDisplay));
 }

@@ -11,7 +11,7 @@ namespace
 
 const RECT NO_RECT = {};
 
-ExpectedMessage Pen(UINT uMsg, POINT pt)
+ExpectedMessage Pen(UINT uMsg, TapPoint pt)
 {
     return {uMsg, MSG_SENT | MSG_WPARAM | MSG_LPARAM,
             static_cast<WPARAM>(uMsg == WM_LBUTTONUP ? 0 : MK_LBUTTON), MAKELPARAM(pt.x, pt.y),
@@ -48,9 +48,9 @@ class MessageSequenceTest : public KeypadTest
     }
 
     // A tap on key nKey, with nothing pumped in between: what it repaints, it repaints at once.
-    POINT TapKey(int nKey)
+    TapPoint TapKey(int nKey)
     {
-        POINT pt = KeyCentre(g_PadState.nPadType, nKey);
+        TapPoint pt = KeyCentre({g_PadState.nPadType, nKey});
         panel->Tap(pt.x, pt.y);
         return pt;
     }
@@ -66,7 +66,7 @@ class MessageSequenceTest : public KeypadTest
 
 TEST_F(MessageSequenceTest, DigitTapRepaintsTheDisplayWithItsBackground)
 {
-    POINT pt = TapKey(FindKeyByChar(PAD_SCIENTIFIC, '7'));
+    TapPoint pt = TapKey(FindCharKey(PAD_SCIENTIFIC, '7'));
     ExpectSequence(*recorder,
                    {Pen(WM_LBUTTONDOWN, pt), Pen(WM_LBUTTONUP, pt), CAPTURE_RELEASED,
                     Paint(g_PadState.rcDisplay), FRAME, ERASE},
@@ -81,7 +81,7 @@ TEST_F(MessageSequenceTest, DigitTapRepaintsTheDisplayWithItsBackground)
 
 TEST_F(MessageSequenceTest, InvTapRepaintsThePadWithoutErasing)
 {
-    POINT pt = TapKey(FindKeyByCode(PAD_SCIENTIFIC, CMD_INV));
+    TapPoint pt = TapKey(FindCodeKey(PAD_SCIENTIFIC, CMD_INV));
     recorder->Pump();
     ExpectSequence(*recorder,
                    {Pen(WM_LBUTTONDOWN, pt), Pen(WM_LBUTTONUP, pt), CAPTURE_RELEASED,
@@ -92,8 +92,8 @@ TEST_F(MessageSequenceTest, InvTapRepaintsThePadWithoutErasing)
 
 TEST_F(MessageSequenceTest, PressSlidOffTheKeyEndsTheCaptureWithoutARepaint)
 {
-    POINT pt = KeyCentre(PAD_SCIENTIFIC, FindKeyByChar(PAD_SCIENTIFIC, '7'));
-    POINT ptOff = KeyCentre(PAD_SCIENTIFIC, FindKeyByChar(PAD_SCIENTIFIC, '8'));
+    TapPoint pt = KeyCentre({PAD_SCIENTIFIC, FindCharKey(PAD_SCIENTIFIC, '7')});
+    TapPoint ptOff = KeyCentre({PAD_SCIENTIFIC, FindCharKey(PAD_SCIENTIFIC, '8')});
     SendMessageW(panel->hwndPad, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(pt.x, pt.y));
     SendMessageW(panel->hwndPad, WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(ptOff.x, ptOff.y));
     SendMessageW(panel->hwndPad, WM_LBUTTONUP, 0, MAKELPARAM(ptOff.x, ptOff.y));

@@ -10,8 +10,6 @@ namespace
 {
 
 const unsigned WHITE = 0xFFFFFF;
-const int SCI_INV = 32, SCI_HYP = 33, SCI_PAD = 34, SCI_TOGGLE = 35, PROG_PAD = 35,
-          PROG_TOGGLE = 36;
 
 // Counts the pixels of the rectangle (x, y, w, h) where the window differs from the expected
 // image, which is placed with its origin at (x0, y0) of the window.
@@ -122,14 +120,14 @@ TEST_F(PaintingTest, TheScientificPadShowsTheOverlayOfItsModifiers)
 
     struct Case
     {
-        int nKey;
+        unsigned nCode;
         const wchar_t* pszOverlay;
-    } aCases[] = {{SCI_INV, L"PAD1_INV"},     // INV
-                  {SCI_HYP, L"PAD1_INV_HYP"}, // INV and HYP
-                  {SCI_INV, L"PAD1_HYP"}};    // HYP
+    } aCases[] = {{CMD_INV, L"PAD1_INV"},     // INV
+                  {CMD_HYP, L"PAD1_INV_HYP"}, // INV and HYP
+                  {CMD_INV, L"PAD1_HYP"}};    // HYP
     for (const Case& c : aCases)
     {
-        panel->TapKey(c.nKey);
+        panel->TapCode(c.nCode);
         Pixels overlay = LoadBitmapPixels(c.pszOverlay);
         ASSERT_EQ(96, overlay.nWidth) << c.pszOverlay;
         window = Window();
@@ -137,20 +135,20 @@ TEST_F(PaintingTest, TheScientificPadShowsTheOverlayOfItsModifiers)
         EXPECT_NE(0, Differences(window, pad, 0, 0, 25, 23, 96, 54)) << c.pszOverlay;
         EXPECT_EQ(0, Differences(window, pad, 0, 0, 121, 21, 117, 57)) << c.pszOverlay;
     }
-    panel->TapKey(SCI_HYP);
+    panel->TapCode(CMD_HYP);
     EXPECT_EQ(0, Differences(Window(), pad, 0, 0, 0, 21, 238, 57));
 
     // The programmer pad keeps INV for the scientific pad, which shows it again on return.
-    panel->TapKey(SCI_INV);
-    panel->TapKey(SCI_PAD);
+    panel->TapCode(CMD_INV);
+    panel->TapCode(CMD_PAD);
     EXPECT_EQ(0, Differences(Window(), LoadBitmapPixels(L"PAD2"), 0, 0, 81, 21, 157, 57));
-    panel->TapKey(PROG_PAD);
+    panel->TapCode(CMD_PAD);
     EXPECT_EQ(0, Differences(Window(), LoadBitmapPixels(L"PAD1_INV"), 25, 23, 25, 23, 96, 54));
 }
 
 TEST_F(PaintingTest, TheProgrammerPadMarksItsRadixKey)
 {
-    panel->TapKey(SCI_PAD);
+    panel->TapCode(CMD_PAD);
     panel->TapCode(CMD_HEX);
     Pixels pad = LoadBitmapPixels(L"PAD2");
     Pixels window = Window();
@@ -172,11 +170,11 @@ TEST_F(PaintingTest, TheProgrammerPadMarksItsRadixKey)
 
 TEST_F(PaintingTest, RadixIndicatorLeavesExactlyOneMarkWhateverTheStripHeld)
 {
-    panel->TapKey(SCI_PAD);
-    for (int nKey = 25; nKey <= 27; ++nKey)
-        InvertKey(nKey, nullptr); // DEC unmarked, HEX and OCT marked
-    g_PadState.nRadix = 3;
-    DrawRadixIndicator(nullptr);
+    panel->TapCode(CMD_PAD);
+    for (int r = RADIX_DEC; r <= RADIX_OCT; ++r) // DEC unmarked, HEX and OCT marked
+        InvertKey(panel->hwndPad, g_PadState, g_Layout.header.nRadixKey[r], nullptr);
+    g_PadState.nRadix = RADIX_BIN;
+    DrawRadixIndicator(panel->hwndPad, g_PadState, nullptr);
     Pixels pad = LoadBitmapPixels(L"PAD2");
     Pixels window = Window();
     for (int r = 0; r < RADIX_COUNT; ++r)
@@ -186,7 +184,7 @@ TEST_F(PaintingTest, RadixIndicatorLeavesExactlyOneMarkWhateverTheStripHeld)
     }
     g_PadState.nPadType = PAD_SCIENTIFIC; // does nothing on the scientific pad
     Pixels before = Window();
-    DrawRadixIndicator(nullptr);
+    DrawRadixIndicator(panel->hwndPad, g_PadState, nullptr);
     EXPECT_EQ(before.aPixels, Window().aPixels);
     g_PadState.nPadType = PAD_PROGRAMMER;
 }
@@ -195,7 +193,7 @@ TEST_F(PaintingTest, DirectModeCoversTheDisplayAndGreysKeysThatDoNothing)
 {
     for (int nPad = 0; nPad < PAD_COUNT; ++nPad)
     {
-        panel->TapKey(nPad == 0 ? SCI_TOGGLE : PROG_TOGGLE);
+        panel->TapCode(CMD_DIRECT);
         Pixels pad = LoadBitmapPixels(nPad == 0 ? L"PAD1" : L"PAD2");
         Pixels row = LoadBitmapPixels(L"PAD_DIRECT");
         ASSERT_EQ(168, row.nWidth);
@@ -222,27 +220,29 @@ TEST_F(PaintingTest, DirectModeCoversTheDisplayAndGreysKeysThatDoNothing)
                 }
             EXPECT_EQ(0, nWrong) << "pad " << nPad << " key " << i;
         }
-        panel->TapKey(nPad == 0 ? SCI_TOGGLE : PROG_TOGGLE);
+        panel->TapCode(CMD_DIRECT);
         EXPECT_FALSE(g_PadState.bDirect);
         if (nPad == 0)
-            panel->TapKey(SCI_PAD);
+            panel->TapCode(CMD_PAD);
     }
 }
 
 TEST_F(PaintingTest, InvertingAKeyTwiceRestoresEveryPixel)
 {
+    HWND hwnd = panel->hwndPad;
+    int nSeven = FindCharKey(PAD_SCIENTIFIC, '7');
     Pixels before = Window();
-    InvertKey(9, nullptr);
+    InvertKey(hwnd, g_PadState, nSeven, nullptr);
     Pixels inverted = Window();
-    EXPECT_TRUE(IsInverted(inverted, before, KeyByIndex(PAD_SCIENTIFIC, 9)));
-    InvertKey(9, nullptr);
+    EXPECT_TRUE(IsInverted(inverted, before, KeyByIndex(PAD_SCIENTIFIC, nSeven)));
+    InvertKey(hwnd, g_PadState, nSeven, nullptr);
     EXPECT_EQ(before.aPixels, Window().aPixels);
-    InvertKey(NO_KEY, nullptr);
-    InvertKey(DIRECT_KEY_BASE + 99, nullptr);
+    InvertKey(hwnd, g_PadState, NO_KEY, nullptr);
+    InvertKey(hwnd, g_PadState, DIRECT_KEY_BASE + 99, nullptr);
     EXPECT_EQ(before.aPixels, Window().aPixels);
 
     g_PadState.bDirect = TRUE; // a direct row key inverts where the direct row draws it
-    InvertKey(DIRECT_KEY_BASE + 3, nullptr);
+    InvertKey(hwnd, g_PadState, FindDirectRowKey(VKEY_NEXT), nullptr);
     Pixels after = Window();
     for (int y = 0; y < 78; ++y)
         for (int x = 0; x < 238; ++x)
@@ -270,7 +270,7 @@ TEST_F(PaintingTest, TheLongestDisplayTextsShowWholeWithTheirSign)
     for (const wchar_t* pszText : {L"-0.1428571428571428", L"-1.23456789012345e-300",
                                    L"-1.79769313486232e+308", L"-4294967295", L"-9999999999999999"})
     {
-        SetDisplayText(pszText, TRUE);
+        SetDisplayText(panel->hwndPad, g_PadState, pszText, TRUE);
         Pixels window = Window();
         int nFirst, nLast;
         DarkColumns(window, &nFirst, &nLast);
@@ -286,7 +286,7 @@ TEST_F(PaintingTest, TextsThatFitKeepTheWindowFont)
 {
     for (const wchar_t* pszText : {L"12", L"0.5", L"-142857142857142", L"Error"})
     {
-        SetDisplayText(pszText, TRUE);
+        SetDisplayText(panel->hwndPad, g_PadState, pszText, TRUE);
         Pixels window = Window();
         Pixels expected = DrawnInDefaultFont(panel->hwndPad, pszText);
         EXPECT_EQ(0, Differences(window, expected, 0, 0, DISPLAY_LEFT + 4, DISPLAY_TOP,
@@ -297,7 +297,8 @@ TEST_F(PaintingTest, TextsThatFitKeepTheWindowFont)
 
 TEST_F(PaintingTest, TextTooLongForAnyFontIsClippedAtTheLeft)
 {
-    SetDisplayText(L"12345678901234567890123456789012345678901234567890", TRUE);
+    SetDisplayText(panel->hwndPad, g_PadState,
+                   L"12345678901234567890123456789012345678901234567890", TRUE);
     Pixels window = Window();
     int nFirst, nLast;
     TextColumns(window, &nFirst, &nLast);
@@ -332,9 +333,10 @@ TEST_F(PaintingTest, ARepaintOfTheDisplayAloneMatchesAFullRepaint)
     {
         Reopen();
         for (const char* p = c.pszSetUp; *p != 0; ++p)
-            panel->TapKey(*p == 'i' ? SCI_INV : *p == 'h' ? SCI_HYP : SCI_PAD);
-        SetDisplayText(c.pszBefore, TRUE);
-        SetDisplayText(c.pszText, TRUE); // invalidates the display box only
+            panel->TapCode(*p == 'i' ? CMD_INV : *p == 'h' ? CMD_HYP : CMD_PAD);
+        SetDisplayText(panel->hwndPad, g_PadState, c.pszBefore, TRUE);
+        SetDisplayText(panel->hwndPad, g_PadState, c.pszText,
+                       TRUE); // invalidates the display box only
         Pixels displayOnly = Window();
         InvalidateRect(panel->hwndPad, nullptr, TRUE);
         UpdateWindow(panel->hwndPad);

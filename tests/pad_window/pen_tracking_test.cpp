@@ -7,8 +7,11 @@
 namespace
 {
 
-const int KEY_C = 0, KEY_AC = 1, KEY_INPUT_KEY = 7, KEY_SEVEN = 9, KEY_EIGHT = 10, SCI_PAD = 34,
-          SCI_TOGGLE = 35, PROG_TOGGLE = 36;
+const int SCI_DEL = FindCodeKey(PAD_SCIENTIFIC, CMD_DEL);
+const int SCI_AC = FindCodeKey(PAD_SCIENTIFIC, CMD_AC);
+const int SCI_SEVEN = FindCharKey(PAD_SCIENTIFIC, '7');
+const int SCI_EIGHT = FindCharKey(PAD_SCIENTIFIC, '8');
+const int SCI_TOGGLE = FindCodeKey(PAD_SCIENTIFIC, CMD_DIRECT);
 
 // Each way the pen capture can go while a key is held: the pen up then goes elsewhere or nowhere.
 struct CaptureLoss
@@ -53,7 +56,7 @@ class PenTrackingTest : public KeypadTest
     }
     void Send(UINT uMsg, int nKey)
     {
-        POINT pt = KeyCentre(g_PadState.nPadType, nKey);
+        TapPoint pt = KeyCentre({g_PadState.nPadType, nKey});
         Send(uMsg, pt.x, pt.y);
     }
 };
@@ -61,13 +64,13 @@ class PenTrackingTest : public KeypadTest
 TEST_F(PenTrackingTest, PressHighlightsAndCapturesReleaseActs)
 {
     Pixels before = CaptureClient(panel->hwndPad);
-    Send(WM_LBUTTONDOWN, KEY_SEVEN);
-    EXPECT_EQ(KEY_SEVEN, g_PadState.nPressedKey);
+    Send(WM_LBUTTONDOWN, SCI_SEVEN);
+    EXPECT_EQ(SCI_SEVEN, g_PadState.nPressedKey);
     EXPECT_EQ(panel->hwndPad, GetCapture());
-    POINT pt = KeyCentre(PAD_SCIENTIFIC, KEY_SEVEN);
+    TapPoint pt = KeyCentre({PAD_SCIENTIFIC, SCI_SEVEN});
     EXPECT_EQ(before.At(pt.x, pt.y) ^ 0xFFFFFFu, CaptureClient(panel->hwndPad).At(pt.x, pt.y));
     EXPECT_EQ("0", panel->Display()); // nothing happens before the pen lifts
-    Send(WM_LBUTTONUP, KEY_SEVEN);
+    Send(WM_LBUTTONUP, SCI_SEVEN);
     EXPECT_EQ(NO_KEY, g_PadState.nPressedKey);
     EXPECT_EQ(nullptr, GetCapture());
     EXPECT_EQ("7", panel->Display());
@@ -76,15 +79,15 @@ TEST_F(PenTrackingTest, PressHighlightsAndCapturesReleaseActs)
 TEST_F(PenTrackingTest, SlidingOffCancelsForGoodAndLeavesNoHighlight)
 {
     Pixels before = CaptureClient(panel->hwndPad);
-    Send(WM_LBUTTONDOWN, KEY_SEVEN);
-    Send(WM_MOUSEMOVE, KEY_SEVEN); // moving within the key keeps it
-    EXPECT_EQ(KEY_SEVEN, g_PadState.nPressedKey);
-    Send(WM_MOUSEMOVE, KEY_EIGHT);
+    Send(WM_LBUTTONDOWN, SCI_SEVEN);
+    Send(WM_MOUSEMOVE, SCI_SEVEN); // moving within the key keeps it
+    EXPECT_EQ(SCI_SEVEN, g_PadState.nPressedKey);
+    Send(WM_MOUSEMOVE, SCI_EIGHT);
     EXPECT_EQ(NO_KEY, g_PadState.nPressedKey);
-    Send(WM_MOUSEMOVE, KEY_SEVEN); // coming back does not revive it
+    Send(WM_MOUSEMOVE, SCI_SEVEN); // coming back does not revive it
     EXPECT_EQ(NO_KEY, g_PadState.nPressedKey);
     EXPECT_EQ(panel->hwndPad, GetCapture()); // the capture stays until the pen lifts
-    Send(WM_LBUTTONUP, KEY_SEVEN);
+    Send(WM_LBUTTONUP, SCI_SEVEN);
     EXPECT_EQ("0", panel->Display());
     EXPECT_EQ(nullptr, GetCapture());
     EXPECT_EQ(before.aPixels, CaptureClient(panel->hwndPad).aPixels);
@@ -102,19 +105,19 @@ TEST_F(PenTrackingTest, MoveLeftOfTheWindowWhileCapturedCancels)
 
 TEST_F(PenTrackingTest, SecondPenDownWhilePressedChangesNothing)
 {
-    Send(WM_LBUTTONDOWN, KEY_SEVEN);
-    Send(WM_LBUTTONDOWN, KEY_EIGHT);
-    EXPECT_EQ(KEY_SEVEN, g_PadState.nPressedKey);
-    Send(WM_LBUTTONUP, KEY_EIGHT); // the pen-up position is not tested again
+    Send(WM_LBUTTONDOWN, SCI_SEVEN);
+    Send(WM_LBUTTONDOWN, SCI_EIGHT);
+    EXPECT_EQ(SCI_SEVEN, g_PadState.nPressedKey);
+    Send(WM_LBUTTONUP, SCI_EIGHT); // the pen-up position is not tested again
     EXPECT_EQ("7", panel->Display());
 }
 
 TEST_F(PenTrackingTest, DoubleClickActsAsAPenDown)
 {
-    Send(WM_LBUTTONDOWN, KEY_SEVEN);
-    Send(WM_LBUTTONUP, KEY_SEVEN);
-    Send(WM_LBUTTONDBLCLK, KEY_SEVEN);
-    Send(WM_LBUTTONUP, KEY_SEVEN);
+    Send(WM_LBUTTONDOWN, SCI_SEVEN);
+    Send(WM_LBUTTONUP, SCI_SEVEN);
+    Send(WM_LBUTTONDBLCLK, SCI_SEVEN);
+    Send(WM_LBUTTONUP, SCI_SEVEN);
     EXPECT_EQ("77", panel->Display());
 }
 
@@ -129,29 +132,29 @@ TEST_F(PenTrackingTest, TapOnNoKeyPressesNothingButStillCaptures)
 
 TEST_F(PenTrackingTest, HitTestTreatsRightAndBottomEdgesAsOutside)
 {
-    EXPECT_EQ(KEY_AC, HitTestKey(219, 10));
-    EXPECT_EQ(KEY_C, HitTestKey(218, 10));
-    EXPECT_EQ(KEY_C, HitTestKey(201, 2));
-    EXPECT_EQ(NO_KEY, HitTestKey(200, 2));
-    EXPECT_EQ(NO_KEY, HitTestKey(237, 10)); // AC ends at 237
-    EXPECT_EQ(NO_KEY, HitTestKey(220, 77)); // = ends at 77
+    EXPECT_EQ(SCI_AC, HitTestKey(g_PadState, 219, 10));
+    EXPECT_EQ(SCI_DEL, HitTestKey(g_PadState, 218, 10));
+    EXPECT_EQ(SCI_DEL, HitTestKey(g_PadState, 201, 2));
+    EXPECT_EQ(NO_KEY, HitTestKey(g_PadState, 200, 2));
+    EXPECT_EQ(NO_KEY, HitTestKey(g_PadState, 237, 10)); // AC ends at 237
+    EXPECT_EQ(NO_KEY, HitTestKey(g_PadState, 220, 77)); // = ends at 77
 }
 
 TEST_F(PenTrackingTest, DirectModeHitsOnlyActiveKeysAndTheDirectRow)
 {
     g_PadState.bDirect = TRUE;
-    EXPECT_EQ(KEY_SEVEN, HitTestKey(150, 30));
-    EXPECT_EQ(NO_KEY, HitTestKey(30, 30)); // sin
-    EXPECT_EQ(DIRECT_KEY_BASE, HitTestKey(13, 3));
-    EXPECT_EQ(NO_KEY, HitTestKey(12, 3)); // between the toggle key and the direct row
-    EXPECT_EQ(SCI_TOGGLE, HitTestKey(10, 3));
-    EXPECT_EQ(DIRECT_KEY_BASE + 10, HitTestKey(177, 19));
-    EXPECT_EQ(NO_KEY, HitTestKey(178, 19));
+    EXPECT_EQ(SCI_SEVEN, HitTestKey(g_PadState, 150, 30));
+    EXPECT_EQ(NO_KEY, HitTestKey(g_PadState, 30, 30)); // sin
+    EXPECT_EQ(FindDirectRowKey(VKEY_ESCAPE), HitTestKey(g_PadState, 13, 3));
+    EXPECT_EQ(NO_KEY, HitTestKey(g_PadState, 12, 3)); // between the toggle key and the direct row
+    EXPECT_EQ(SCI_TOGGLE, HitTestKey(g_PadState, 10, 3));
+    EXPECT_EQ(FindDirectRowKey(VKEY_BACK), HitTestKey(g_PadState, 177, 19));
+    EXPECT_EQ(NO_KEY, HitTestKey(g_PadState, 178, 19));
     for (int x = 14; x < 178; ++x) // the display is all direct row, whatever DirectInEx says
-        EXPECT_GE(HitTestKey(x, 10), DIRECT_KEY_BASE) << x;
+        EXPECT_GE(HitTestKey(g_PadState, x, 10), DIRECT_KEY_BASE) << x;
     g_PadState.bDisabledTapLeavesDirect = TRUE;
-    EXPECT_EQ(SCI_TOGGLE, HitTestKey(30, 30));
-    EXPECT_EQ(SCI_TOGGLE, HitTestKey(100, 1));
+    EXPECT_EQ(SCI_TOGGLE, HitTestKey(g_PadState, 30, 30));
+    EXPECT_EQ(SCI_TOGGLE, HitTestKey(g_PadState, 100, 1));
     g_PadState.bDirect = FALSE;
     g_PadState.bDisabledTapLeavesDirect = FALSE;
 }
@@ -181,15 +184,15 @@ TEST_F(PenTrackingTest, LostCaptureCancelsThePressAndTheNextTapActsOnItsOwnKey)
     {
         SCOPED_TRACE(loss.pszName);
         panel->recorder.ClearTranscript();
-        Send(WM_LBUTTONDOWN, FindKeyByChar(PAD_SCIENTIFIC, '3'));
+        Send(WM_LBUTTONDOWN, FindCharKey(PAD_SCIENTIFIC, '3'));
         loss.pfnLose(panel->hwndPad, hwndOther);
         ReleaseCapture(); // whoever holds it now
         EXPECT_EQ(NO_KEY, g_PadState.nPressedKey);
         EXPECT_EQ(before.aPixels, CaptureClient(panel->hwndPad).aPixels);
         panel->TapChar('5');
-        panel->TapKey(KEY_INPUT_KEY);
+        panel->TapCode(CMD_INPUT);
         EXPECT_EQ(CallLog({"SendString \"5\" 1"}), Calls());
-        panel->TapKey(KEY_AC);
+        panel->TapCode(CMD_AC);
     }
     DestroyWindow(hwndOther);
 }
@@ -206,15 +209,15 @@ TEST_F(PenTrackingTest, RepaintDuringAPressKeepsTheKeyPressedAndTheReleaseRestor
         int nKey;
     };
     const Case aCases[] = {
-        {"digit 7", [](TestPanel&) {}, KEY_SEVEN},
+        {"digit 7", [](TestPanel&) {}, SCI_SEVEN},
         {"marked radix key",
          [](TestPanel& panel) {
-             panel.TapKey(SCI_PAD);
+             panel.TapCode(CMD_PAD);
              panel.TapCode(CMD_DEC);
          },
-         FindKeyByCode(PAD_PROGRAMMER, CMD_DEC)},
-        {"direct row key", [](TestPanel& panel) { panel.TapKey(PROG_TOGGLE); },
-         DIRECT_KEY_BASE + 3},
+         FindCodeKey(PAD_PROGRAMMER, CMD_DEC)},
+        {"direct row key", [](TestPanel& panel) { panel.TapCode(CMD_DIRECT); },
+         FindDirectRowKey(VKEY_NEXT)},
     };
     for (const Case& c : aCases)
     {

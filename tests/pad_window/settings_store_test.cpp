@@ -11,8 +11,6 @@
 namespace
 {
 
-const int SCI_INV = 32, SCI_HYP = 33, SCI_PAD = 34, PROG_PAD = 35;
-
 void StoreRaw(const wchar_t* pszName, DWORD dwType, const void* pData, DWORD cbData)
 {
     HKEY hkey = nullptr;
@@ -65,14 +63,14 @@ TEST_F(SettingsStoreTest, FirstStartWithAnEmptyStore)
 
 TEST_F(SettingsStoreTest, PadStateSurvivesTheWindowButTheCalculationDoesNot)
 {
-    panel->TapKey(SCI_INV);
-    panel->TapKey(SCI_HYP);
-    panel->TapKey(SCI_PAD);
+    panel->TapCode(CMD_INV);
+    panel->TapCode(CMD_HYP);
+    panel->TapCode(CMD_PAD);
     panel->TapCode(CMD_OCT);
     panel->TapText("17");
-    panel->TapKey(35);      // the programmer pad's pad switch: back to the scientific pad...
-    panel->TapKey(SCI_PAD); // ...and to the programmer pad again
-    panel->TapKey(36);      // direct mode is not kept
+    panel->TapCode(CMD_PAD);    // back to the scientific pad...
+    panel->TapCode(CMD_PAD);    // ...and to the programmer pad again
+    panel->TapCode(CMD_DIRECT); // direct mode is not kept
     Reopen();
     EXPECT_EQ(PAD_PROGRAMMER, g_PadState.nPadType);
     EXPECT_TRUE(g_PadState.bInv);
@@ -131,12 +129,12 @@ TEST_F(SettingsStoreTest, OptionsSaveWritesAllFourAsZeroOrOne)
     g_PadState.bClearAfterSending = 0;
     g_PadState.bDisplayTapEntersDirect = 1;
     g_PadState.bDisabledTapLeavesDirect = 0;
-    SaveOptions();
+    SaveOptions(g_PadState);
     EXPECT_EQ(1, StoredSetting(L"EquelToInput"));
     EXPECT_EQ(0, StoredSetting(L"InputToClear"));
     EXPECT_EQ(1, StoredSetting(L"DirectInEx"));
     EXPECT_EQ(0, StoredSetting(L"DirectOutEx"));
-    LoadOptions();
+    LoadOptions(g_PadState);
     EXPECT_EQ(1, g_PadState.bEqualsSends);
 }
 
@@ -183,7 +181,7 @@ TEST_F(SettingsStoreTest, ReadOnlyKeyStillHoldsTheSettingsAndSavingFailsQuietly)
     Open();
     EXPECT_EQ(PAD_PROGRAMMER, g_PadState.nPadType);
     EXPECT_TRUE(g_PadState.bClearAfterSending);
-    panel->TapKey(PROG_PAD);
+    panel->TapCode(CMD_PAD);
     EXPECT_EQ(PAD_SCIENTIFIC, g_PadState.nPadType);
     Close();
     EXPECT_EQ(1, StoredSetting(L"PadType"));

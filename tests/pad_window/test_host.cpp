@@ -25,19 +25,6 @@ void RegisterSipClass()
     bRegistered = true;
 }
 
-// As the input method object registers it, for as long as a panel lives: a later Select in the
-// same program registers it again.
-void RegisterPadClass()
-{
-    WNDCLASSW wc = {};
-    wc.style = CS_DBLCLKS;
-    wc.lpfnWndProc = PadWndProc;
-    wc.hInstance = g_hInstance;
-    wc.hbrBackground = static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH));
-    wc.lpszClassName = PAD_WINDOW_CLASS;
-    RegisterClassW(&wc);
-}
-
 std::string Narrow(const wchar_t* psz, size_t n)
 {
     std::string s;
@@ -82,18 +69,16 @@ long StoredSetting(const wchar_t* pszName)
 TestPanel::TestPanel()
 {
     RegisterSipClass();
-    RegisterPadClass();
+    // For as long as the panel lives, as Select registers it: a later Select in the same program
+    // registers it again.
+    EXPECT_TRUE(RegisterPadWindowClass());
     RECT rc = {0, 0, 240, 80};
     AdjustWindowRectEx(&rc, WS_POPUP | WS_BORDER, FALSE, 0);
     hwndSip = CreateWindowExW(WS_EX_TOPMOST, SIP_CLASS, L"", WS_POPUP | WS_BORDER | WS_VISIBLE, 100,
                               100, rc.right - rc.left, rc.bottom - rc.top, nullptr, nullptr,
                               g_hInstance, nullptr);
-    RECT rcClient;
-    GetClientRect(hwndSip, &rcClient);
-    hwndPad = CreateWindowExW(
-        0, PAD_WINDOW_CLASS, L"", WS_CHILD | WS_VISIBLE | WS_BORDER, rcClient.left, rcClient.top,
-        rcClient.right - rcClient.left, rcClient.bottom - rcClient.top, hwndSip,
-        reinterpret_cast<HMENU>(static_cast<INT_PTR>(PAD_WINDOW_ID)), g_hInstance, nullptr);
+    hwndPad = CreatePadWindow(hwndSip);
+    EXPECT_NE(nullptr, hwndPad);
     UpdateWindow(hwndSip);
     PumpMessages();
 }
@@ -104,7 +89,7 @@ TestPanel::~TestPanel()
         DestroyWindow(hwndPad);
     DestroyWindow(hwndSip);
     PumpMessages();
-    UnregisterClassW(PAD_WINDOW_CLASS, g_hInstance);
+    UnregisterPadWindowClass();
 }
 
 void TestPanel::RegisterRecorder()
@@ -125,25 +110,28 @@ void TestPanel::PumpMessages()
 
 void TestPanel::Tap(int x, int y)
 {
-    LPARAM lParam = MAKELPARAM(x, y);
-    SendMessageW(hwndPad, WM_LBUTTONDOWN, MK_LBUTTON, lParam);
-    SendMessageW(hwndPad, WM_LBUTTONUP, 0, lParam);
+    TapPadWindow(hwndPad, x, y);
 }
 
 void TestPanel::TapKey(int nKey)
 {
-    POINT pt = KeyCentre(g_PadState.nPadType, nKey);
-    Tap(pt.x, pt.y);
+    EXPECT_NE(NO_KEY, nKey) << "no such key";
+    TapPadKey(hwndPad, {g_PadState.nPadType, nKey});
 }
 
 void TestPanel::TapChar(char ch)
 {
-    TapKey(FindKeyByChar(g_PadState.nPadType, ch));
+    TapKey(FindCharKey(g_PadState.nPadType, static_cast<uint16_t>(ch)));
 }
 
 void TestPanel::TapCode(unsigned nCode)
 {
-    TapKey(FindKeyByCode(g_PadState.nPadType, nCode));
+    TapKey(FindCodeKey(g_PadState.nPadType, static_cast<uint16_t>(nCode)));
+}
+
+void TestPanel::TapDirectRowKey(uint16_t wVirtualKey)
+{
+    TapKey(FindDirectRowKey(wVirtualKey));
 }
 
 void TestPanel::TapText(const char* pszKeys)
@@ -155,32 +143,6 @@ void TestPanel::TapText(const char* pszKeys)
 std::string TestPanel::Display() const
 {
     return Narrow(g_PadState.szDisplay, lstrlenW(g_PadState.szDisplay));
-}
-
-int FindKeyByChar(int nPad, char ch)
-{
-    for (int i = 0; i < g_Layout.header.nKeyCount[nPad]; ++i)
-    {
-        if (KeyByIndex(nPad, i)->wKind == KEY_CHAR && KeyByIndex(nPad, i)->wChar == ch)
-            return i;
-    }
-    return NO_KEY;
-}
-
-int FindKeyByCode(int nPad, unsigned nCode)
-{
-    for (int i = 0; i < g_Layout.header.nKeyCount[nPad]; ++i)
-    {
-        if (KeyByIndex(nPad, i)->wKind != KEY_CHAR && KeyByIndex(nPad, i)->wCode == nCode)
-            return i;
-    }
-    return NO_KEY;
-}
-
-POINT KeyCentre(int nPad, int nKey)
-{
-    KeyBounds bounds = KeyRectangle(nKey, KeyByIndex(nPad, nKey));
-    return {(bounds.nLeft + bounds.nRight) / 2, (bounds.nTop + bounds.nBottom) / 2};
 }
 
 namespace

@@ -1,9 +1,11 @@
 #pragma once
 // A minimal input panel host for the keypad tests: a SIP window with a 240 x 80 client area, the
-// pad window created in it as the input method object creates it, and the host's recorder of
-// every IIMCallback call with its arguments, in order.
+// pad window created in it by the pad window's own factory, as Select creates it, the host's tap
+// and the host's recorder of every IIMCallback call with its arguments, in order. Keys are found
+// by what they do (FindCharKey, FindCodeKey, FindDirectRowKey), never by their index.
 
 #include "engine/command_codes.h"
+#include "host/pad_key_names.h"
 #include "host/recording_callback.h"
 #include "pad_model/layout.h"
 #include "platform/sip.h"
@@ -41,6 +43,8 @@ class TestPanel
     void TapChar(char ch);
     // Taps the first key of the current pad with plain code nCode.
     void TapCode(unsigned nCode);
+    // Taps the direct row key of virtual key wVirtualKey.
+    void TapDirectRowKey(uint16_t wVirtualKey);
     void TapText(const char* pszKeys); // characters, as TapChar
 
     std::string Display() const;
@@ -49,10 +53,6 @@ class TestPanel
     HWND hwndPad = nullptr;
     RecordingCallback recorder;
 };
-
-int FindKeyByChar(int nPad, char ch);
-int FindKeyByCode(int nPad, unsigned nCode);
-POINT KeyCentre(int nPad, int nKey);
 
 // The pad window's client area as 0xRRGGBB pixels, row by row.
 struct Pixels

@@ -190,9 +190,7 @@ void RunEvent(Storm& storm)
 
 void Tap(HWND hwndPad, int nKey)
 {
-    POINT pt = KeyCentre(PAD_SCIENTIFIC, nKey);
-    SendMessageW(hwndPad, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(pt.x, pt.y));
-    SendMessageW(hwndPad, WM_LBUTTONUP, 0, MAKELPARAM(pt.x, pt.y));
+    TapPadKey(hwndPad, {PAD_SCIENTIFIC, nKey});
 }
 
 } // namespace
@@ -229,13 +227,13 @@ TEST(EventStormTest, KeypadStillCalculatesAfterARandomStorm)
     PumpMessages();
     storm.recorder.ClearTranscript();
     HWND hwndPad = Pad(storm);
-    Tap(hwndPad, FindKeyByCode(PAD_SCIENTIFIC, CMD_AC));
+    Tap(hwndPad, FindCodeKey(PAD_SCIENTIFIC, CMD_AC));
     for (char ch : {'1', '2'})
-        Tap(hwndPad, FindKeyByChar(PAD_SCIENTIFIC, ch));
-    Tap(hwndPad, FindKeyByCode(PAD_SCIENTIFIC, CMD_ADD));
-    Tap(hwndPad, FindKeyByChar(PAD_SCIENTIFIC, '3'));
-    Tap(hwndPad, FindKeyByCode(PAD_SCIENTIFIC, CMD_EQUAL));
-    Tap(hwndPad, FindKeyByCode(PAD_SCIENTIFIC, CMD_INPUT));
+        Tap(hwndPad, FindCharKey(PAD_SCIENTIFIC, ch));
+    Tap(hwndPad, FindCodeKey(PAD_SCIENTIFIC, CMD_ADD));
+    Tap(hwndPad, FindCharKey(PAD_SCIENTIFIC, '3'));
+    Tap(hwndPad, FindCodeKey(PAD_SCIENTIFIC, CMD_EQUAL));
+    Tap(hwndPad, FindCodeKey(PAD_SCIENTIFIC, CMD_INPUT));
     EXPECT_EQ(CallLog({"SendString \"15\" 2"}), storm.recorder.Transcript());
 
     EXPECT_EQ(S_OK, storm.pim->Deselect());

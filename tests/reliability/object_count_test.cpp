@@ -73,12 +73,10 @@ void SelectionCycle(HWND hwndSip, RecordingCallback* pRecorder)
     while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE))
         DispatchMessageW(&msg);
     HWND hwndPad = GetDlgItem(hwndSip, PAD_WINDOW_ID);
-    for (int nKey : {18, 25, 7}) // 2 + Input
-    {
-        POINT pt = KeyCentre(g_PadState.nPadType, nKey);
-        SendMessageW(hwndPad, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(pt.x, pt.y));
-        SendMessageW(hwndPad, WM_LBUTTONUP, 0, MAKELPARAM(pt.x, pt.y));
-    }
+    int nPad = g_PadState.nPadType;
+    for (int nKey :
+         {FindCharKey(nPad, '2'), FindCodeKey(nPad, CMD_ADD), FindCodeKey(nPad, CMD_INPUT)})
+        TapPadKey(hwndPad, {nPad, nKey});
     pim->Hiding();
     EXPECT_EQ(S_OK, pim->Deselect());
     EXPECT_EQ(0u, pim->Release());
