@@ -91,21 +91,13 @@ void LoadOptions(HKEY hkey, PadState& state)
 
 } // namespace
 
+// The platform's own calls open the subkey (creating it, for a write) and close it again.
 LONG ReadSettingDword(HKEY hkeyRoot, const WCHAR* pszPath, const WCHAR* pszName, DWORD* pdwValue)
 {
     *pdwValue = 0;
-    HKEY hkey = hkeyRoot;
-    LONG lResult = ERROR_SUCCESS;
-    if (pszPath != nullptr)
-        lResult = RegOpenKeyExW(hkeyRoot, pszPath, 0, KEY_QUERY_VALUE, &hkey);
-    if (lResult != ERROR_SUCCESS)
-        return lResult;
-    DWORD dwType = 0;
     DWORD cbData = sizeof(DWORD);
-    lResult = RegQueryValueExW(hkey, pszName, nullptr, &dwType, reinterpret_cast<BYTE*>(pdwValue),
-                               &cbData);
-    if (hkey != hkeyRoot)
-        RegCloseKey(hkey);
+    LONG lResult = RegGetValueW(hkeyRoot, pszPath, pszName, RRF_RT_ANY | RRF_NOEXPAND, nullptr,
+                                pdwValue, &cbData);
     if (lResult != ERROR_SUCCESS)
         *pdwValue = 0; // a value too long for the buffer may have left part of itself there
     return lResult;
@@ -113,21 +105,7 @@ LONG ReadSettingDword(HKEY hkeyRoot, const WCHAR* pszPath, const WCHAR* pszName,
 
 LONG WriteSettingDword(HKEY hkeyRoot, const WCHAR* pszPath, const WCHAR* pszName, DWORD dwValue)
 {
-    HKEY hkey = hkeyRoot;
-    LONG lResult = ERROR_SUCCESS;
-    if (pszPath != nullptr)
-    {
-        WCHAR szClass[] = L"";
-        lResult = RegCreateKeyExW(hkeyRoot, pszPath, 0, szClass, 0, KEY_ALL_ACCESS, nullptr, &hkey,
-                                  nullptr);
-    }
-    if (lResult != ERROR_SUCCESS)
-        return lResult;
-    lResult = RegSetValueExW(hkey, pszName, 0, REG_DWORD, reinterpret_cast<const BYTE*>(&dwValue),
-                             sizeof(DWORD));
-    if (hkey != hkeyRoot)
-        RegCloseKey(hkey);
-    return lResult;
+    return RegSetKeyValueW(hkeyRoot, pszPath, pszName, REG_DWORD, &dwValue, sizeof(DWORD));
 }
 
 void LoadPadSettingsAndOptions(PadState& state)
