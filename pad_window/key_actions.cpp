@@ -109,7 +109,7 @@ void ActOnModeKey(HWND hwnd, PadState& state, const KeyDef* pKey)
         state.nRadix = RadixOfKeyCode(pKey->wCode);
         ChangeRadix(state.nRadix);
         RefreshDisplay(hwnd, state);
-        DrawRadixIndicator(hwnd, state, nullptr);
+        DrawRadixIndicator(hwnd, state);
         break;
     }
 }

@@ -41,9 +41,9 @@ bool PointInKey(int nKey, const KeyDef* pKey, int x, int y)
 }
 
 // Creation starts a selection: the saved pad state and options, a fresh calculation, and the
-// window's record. Without the record the window cannot work, so it destroys itself and Select
-// sees no window.
-void OnCreate(HWND hwnd, PadState& state)
+// window's record. Without the record the window cannot work: -1 has the window manager destroy
+// it, and Select sees no window.
+LRESULT OnCreate(HWND hwnd, PadState& state)
 {
     // The window runs the module's code: the module stays loaded while it exists.
     ChangeObjectCount(1);
@@ -55,11 +55,9 @@ void OnCreate(HWND hwnd, PadState& state)
     // Value-initialised: the callback pointer is null until the host registers one.
     PadWindowData* pData = new (std::nothrow_t()) PadWindowData();
     if (pData == nullptr)
-    {
-        DestroyWindow(hwnd);
-        return;
-    }
+        return -1;
     SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(pData));
+    return 0;
 }
 
 // The input method object's relay: the host's interface (posted by RegisterCallback) or a new
@@ -136,7 +134,7 @@ LRESULT CALLBACK PadWndProc(HWND hwnd, UINT uMsg, WPARAM wParam, LPARAM lParam)
     PadState& state = g_PadState;
     switch (uMsg)
     {
-    case WM_CREATE: OnCreate(hwnd, state); return 0;
+    case WM_CREATE: return OnCreate(hwnd, state);
     // The window manager asks for the invalid part of the pad, after an invalidation or an
     // exposure.
     case WM_PAINT: PaintPad(hwnd, state); return 0;

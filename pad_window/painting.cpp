@@ -197,11 +197,11 @@ void InvertKey(HWND hwnd, const PadState& state, int nKey, HDC hdc)
         ReleaseDC(hwnd, hdcWindow);
 }
 
-void DrawRadixIndicator(HWND hwnd, const PadState& state, HDC hdc)
+void DrawRadixIndicator(HWND hwnd, const PadState& state)
 {
     if (state.nPadType != PAD_PROGRAMMER)
         return;
-    HDC hdcWindow = hdc == nullptr ? GetDC(hwnd) : hdc;
+    HDC hdcWindow = GetDC(hwnd);
     HDC hdcMem = CreateCompatibleDC(hdcWindow);
     HBITMAP hbm = LoadModuleBitmap(g_apszPadBitmaps[PAD_PROGRAMMER]);
     if (hbm != nullptr)
@@ -220,6 +220,5 @@ void DrawRadixIndicator(HWND hwnd, const PadState& state, HDC hdc)
     }
     DeleteDC(hdcMem);
     InvertKey(hwnd, state, g_Layout.header.nRadixKey[state.nRadix], hdcWindow);
-    if (hdc == nullptr)
-        ReleaseDC(hwnd, hdcWindow);
+    ReleaseDC(hwnd, hdcWindow);
 }

@@ -17,5 +17,6 @@ void PaintPad(HWND hwnd, const PadState& state);
 // Inverts the whole rectangle of key nKey (a key index); inverting twice restores it.
 void InvertKey(HWND hwnd, const PadState& state, int nKey, HDC hdc);
 
-// Redraws the radix keys of the programmer pad from its artwork and marks the current radix.
-void DrawRadixIndicator(HWND hwnd, const PadState& state, HDC hdc);
+// Redraws the radix keys of the programmer pad from its artwork and marks the current radix, on
+// the window's own device context at once.
+void DrawRadixIndicator(HWND hwnd, const PadState& state);

@@ -174,7 +174,7 @@ TEST_F(PaintingTest, RadixIndicatorLeavesExactlyOneMarkWhateverTheStripHeld)
     for (int r = RADIX_DEC; r <= RADIX_OCT; ++r) // DEC unmarked, HEX and OCT marked
         InvertKey(panel->hwndPad, g_PadState, g_Layout.header.nRadixKey[r], nullptr);
     g_PadState.nRadix = RADIX_BIN;
-    DrawRadixIndicator(panel->hwndPad, g_PadState, nullptr);
+    DrawRadixIndicator(panel->hwndPad, g_PadState);
     Pixels pad = LoadBitmapPixels(L"PAD2");
     Pixels window = Window();
     for (int r = 0; r < RADIX_COUNT; ++r)
@@ -184,7 +184,7 @@ TEST_F(PaintingTest, RadixIndicatorLeavesExactlyOneMarkWhateverTheStripHeld)
     }
     g_PadState.nPadType = PAD_SCIENTIFIC; // does nothing on the scientific pad
     Pixels before = Window();
-    DrawRadixIndicator(panel->hwndPad, g_PadState, nullptr);
+    DrawRadixIndicator(panel->hwndPad, g_PadState);
     EXPECT_EQ(before.aPixels, Window().aPixels);
     g_PadState.nPadType = PAD_PROGRAMMER;
 }
