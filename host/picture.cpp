@@ -2,10 +2,6 @@
 
 #include <wincodec.h>
 
-namespace
-{
-
-// The nWidth x nHeight pixels at (x, y) of hdcSource.
 Picture CaptureArea(HDC hdcSource, int x, int y, int nWidth, int nHeight)
 {
     Picture picture;
@@ -37,8 +33,6 @@ Picture CaptureArea(HDC hdcSource, int x, int y, int nWidth, int nHeight)
     DeleteObject(hbm);
     return picture;
 }
-
-} // namespace
 
 Picture CapturePicture(HWND hwnd, bool bWholeWindow)
 {

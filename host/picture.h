@@ -12,6 +12,10 @@ struct Picture
     std::vector<DWORD> aPixels; // 0x00RRGGBB, row by row from the top
 };
 
+// The nWidth x nHeight pixels at (x, y) of hdcSource, a window's, the screen's or a memory device
+// context with a bitmap in it; empty when there are none or they cannot be read.
+Picture CaptureArea(HDC hdcSource, int x, int y, int nWidth, int nHeight);
+
 // The client area of hwnd with its child windows, or with bWholeWindow the window with its
 // frame and caption.
 Picture CapturePicture(HWND hwnd, bool bWholeWindow);

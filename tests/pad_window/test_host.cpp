@@ -145,30 +145,6 @@ std::string TestPanel::Display() const
     return Narrow(g_PadState.szDisplay, lstrlenW(g_PadState.szDisplay));
 }
 
-namespace
-{
-
-Pixels ReadBitmap(HDC hdc, HBITMAP hbm, int nWidth, int nHeight)
-{
-    Pixels pixels;
-    pixels.nWidth = nWidth;
-    pixels.nHeight = nHeight;
-    pixels.aPixels.resize(static_cast<size_t>(nWidth) * nHeight);
-    BITMAPINFO bmi = {};
-    bmi.bmiHeader.biSize = sizeof(bmi.bmiHeader);
-    bmi.bmiHeader.biWidth = nWidth;
-    bmi.bmiHeader.biHeight = -nHeight; // top-down
-    bmi.bmiHeader.biPlanes = 1;
-    bmi.bmiHeader.biBitCount = 32;
-    bmi.bmiHeader.biCompression = BI_RGB;
-    GetDIBits(hdc, hbm, 0, nHeight, pixels.aPixels.data(), &bmi, DIB_RGB_COLORS);
-    for (unsigned& u : pixels.aPixels)
-        u &= 0xFFFFFF;
-    return pixels;
-}
-
-} // namespace
-
 Pixels DrawClientSized(HWND hwnd, const std::function<void(HDC, HDC, const RECT&)>& draw)
 {
     RECT rc;
@@ -178,8 +154,8 @@ Pixels DrawClientSized(HWND hwnd, const std::function<void(HDC, HDC, const RECT&
     HBITMAP hbm = CreateCompatibleBitmap(hdcWindow, rc.right, rc.bottom);
     HGDIOBJ hbmOld = SelectObject(hdcMem, hbm);
     draw(hdcMem, hdcWindow, rc);
+    Pixels pixels = CaptureArea(hdcMem, 0, 0, rc.right, rc.bottom);
     SelectObject(hdcMem, hbmOld);
-    Pixels pixels = ReadBitmap(hdcMem, hbm, rc.right, rc.bottom);
     DeleteObject(hbm);
     DeleteDC(hdcMem);
     ReleaseDC(hwnd, hdcWindow);
@@ -188,9 +164,7 @@ Pixels DrawClientSized(HWND hwnd, const std::function<void(HDC, HDC, const RECT&
 
 Pixels CaptureClient(HWND hwnd)
 {
-    return DrawClientSized(hwnd, [](HDC hdcMem, HDC hdcWindow, const RECT& rc) {
-        BitBlt(hdcMem, 0, 0, rc.right, rc.bottom, hdcWindow, 0, 0, SRCCOPY);
-    });
+    return CapturePicture(hwnd, false);
 }
 
 Pixels LoadBitmapPixels(const wchar_t* pszName)
@@ -200,9 +174,11 @@ Pixels LoadBitmapPixels(const wchar_t* pszName)
         return Pixels();
     BITMAP bm;
     GetObjectW(hbm, sizeof(bm), &bm);
-    HDC hdc = GetDC(nullptr);
-    Pixels pixels = ReadBitmap(hdc, hbm, bm.bmWidth, bm.bmHeight);
-    ReleaseDC(nullptr, hdc);
+    HDC hdcMem = CreateCompatibleDC(nullptr);
+    HGDIOBJ hbmOld = SelectObject(hdcMem, hbm);
+    Pixels pixels = CaptureArea(hdcMem, 0, 0, bm.bmWidth, bm.bmHeight);
+    SelectObject(hdcMem, hbmOld);
+    DeleteDC(hdcMem);
     DeleteObject(hbm);
     return pixels;
 }

@@ -6,6 +6,7 @@
 
 #include "engine/command_codes.h"
 #include "host/pad_key_names.h"
+#include "host/picture.h"
 #include "host/recording_callback.h"
 #include "pad_model/layout.h"
 #include "platform/sip.h"
@@ -54,14 +55,14 @@ class TestPanel
     RecordingCallback recorder;
 };
 
-// The pad window's client area as 0xRRGGBB pixels, row by row.
-struct Pixels
+// Pixels 0xRRGGBB, row by row, as the host's own capture reads them.
+struct Pixels : Picture
 {
-    int nWidth = 0;
-    int nHeight = 0;
-    std::vector<unsigned> aPixels;
-    unsigned At(int x, int y) const { return aPixels[y * nWidth + x]; }
+    Pixels() = default;
+    Pixels(Picture picture) : Picture(std::move(picture)) {}
+    DWORD At(int x, int y) const { return aPixels[static_cast<size_t>(y) * nWidth + x]; }
 };
+// The pad window's client area.
 Pixels CaptureClient(HWND hwnd);
 // What draw(hdcMem, hdcWindow, rcClient) paints on a memory bitmap the size of the window's
 // client area.
