@@ -5,9 +5,9 @@
 #include "host/pad_key_names.h"
 #include "host/recording_callback.h"
 #include "platform/sip.h"
+#include "tests/support/registry_access.h"
 
 #include <gtest/gtest.h>
-#include <sddl.h>
 #include <windows.h>
 
 #include <string>
@@ -55,27 +55,13 @@ HRESULT CallExport(const char* pszName)
     return hr;
 }
 
-// Gives everyone the access that the SDDL text grants on the component's subkey pszSubkey, which
-// is created when it is missing, and no other.
-void SetSubkeyAccess(const wchar_t* pszSubkey, const wchar_t* pszSddl)
-{
-    std::wstring sPath = std::wstring(VARDEKO_CLSID_KEY) + L"\\" + pszSubkey;
-    HKEY hkey = nullptr;
-    ASSERT_EQ(ERROR_SUCCESS, RegCreateKeyExW(HKEY_CLASSES_ROOT, sPath.c_str(), 0, nullptr, 0,
-                                             WRITE_DAC, nullptr, &hkey, nullptr));
-    PSECURITY_DESCRIPTOR psd = nullptr;
-    ASSERT_TRUE(ConvertStringSecurityDescriptorToSecurityDescriptorW(pszSddl, SDDL_REVISION_1, &psd,
-                                                                     nullptr));
-    EXPECT_EQ(ERROR_SUCCESS, RegSetKeySecurity(hkey, DACL_SECURITY_INFORMATION, psd));
-    LocalFree(psd);
-    RegCloseKey(hkey);
-}
+const wchar_t SERVER_KEY[] = VARDEKO_CLSID_KEY L"\\InprocServer32";
+const wchar_t PANEL_KEY[] = VARDEKO_CLSID_KEY L"\\IsSIPInputMethod";
 
-bool SubkeyExists(const wchar_t* pszSubkey)
+bool KeyExists(const wchar_t* pszPath)
 {
-    std::wstring sPath = std::wstring(VARDEKO_CLSID_KEY) + L"\\" + pszSubkey;
     HKEY hkey = nullptr;
-    if (RegOpenKeyExW(HKEY_CLASSES_ROOT, sPath.c_str(), 0, KEY_READ, &hkey) != ERROR_SUCCESS)
+    if (RegOpenKeyExW(HKEY_CLASSES_ROOT, pszPath, 0, KEY_READ, &hkey) != ERROR_SUCCESS)
         return false;
     RegCloseKey(hkey);
     return true;
@@ -268,11 +254,11 @@ TEST_F(ComActivationTest, ExportsExactlyTheFourFunctionsByNameAndOrdinal)
 TEST_F(ComActivationTest, RegistrationFailsWhenTheServerKeyCannotBeWritten)
 {
     RegDeleteTreeW(HKEY_CLASSES_ROOT, VARDEKO_CLSID_KEY);
-    SetSubkeyAccess(L"InprocServer32", L"D:(A;;KR;;;WD)");
+    SetKeyAccess(SERVER_KEY, READ_ONLY_ACCESS);
     EXPECT_EQ(E_FAIL, CallExport("DllRegisterServer"));
-    EXPECT_FALSE(SubkeyExists(L"IsSIPInputMethod"));
+    EXPECT_FALSE(KeyExists(PANEL_KEY));
 
-    SetSubkeyAccess(L"InprocServer32", L"D:(A;;KA;;;WD)");
+    SetKeyAccess(SERVER_KEY, FULL_ACCESS);
     EXPECT_EQ(S_OK, CallExport("DllRegisterServer"));
-    EXPECT_TRUE(SubkeyExists(L"IsSIPInputMethod"));
+    EXPECT_TRUE(KeyExists(PANEL_KEY));
 }

@@ -5,8 +5,7 @@
 #include "pad_model/pad_state.h"
 #include "settings/settings_store.h"
 #include "tests/pad_window/test_host.h"
-
-#include <sddl.h>
+#include "tests/support/registry_access.h"
 
 namespace
 {
@@ -19,23 +18,6 @@ void StoreRaw(const wchar_t* pszName, DWORD dwType, const void* pData, DWORD cbD
     RegSetValueExW(hkey, pszName, 0, dwType, static_cast<const BYTE*>(pData), cbData);
     RegCloseKey(hkey);
 }
-
-// Gives everyone the access that the SDDL text grants on the component's key, and no other.
-void SetKeyAccess(const wchar_t* pszSddl)
-{
-    PSECURITY_DESCRIPTOR psd = nullptr;
-    ASSERT_TRUE(ConvertStringSecurityDescriptorToSecurityDescriptorW(pszSddl, SDDL_REVISION_1, &psd,
-                                                                     nullptr));
-    HKEY hkey = nullptr;
-    ASSERT_EQ(ERROR_SUCCESS,
-              RegOpenKeyExW(HKEY_CLASSES_ROOT, VARDEKO_CLSID_KEY, 0, WRITE_DAC, &hkey));
-    EXPECT_EQ(ERROR_SUCCESS, RegSetKeySecurity(hkey, DACL_SECURITY_INFORMATION, psd));
-    RegCloseKey(hkey);
-    LocalFree(psd);
-}
-
-const wchar_t READ_ONLY[] = L"D:(A;;KR;;;WD)";
-const wchar_t FULL_ACCESS[] = L"D:(A;;KA;;;WD)";
 
 } // namespace
 
@@ -174,7 +156,7 @@ TEST_F(SettingsStoreTest, ReadOnlyKeyStillHoldsTheSettingsAndSavingFailsQuietly)
     Close();
     StoreSetting(L"PadType", 1);
     StoreSetting(L"InputToClear", 1);
-    SetKeyAccess(READ_ONLY);
+    SetKeyAccess(VARDEKO_CLSID_KEY, READ_ONLY_ACCESS);
     HKEY hkey = nullptr;
     ASSERT_EQ(ERROR_ACCESS_DENIED,
               RegOpenKeyExW(HKEY_CLASSES_ROOT, VARDEKO_CLSID_KEY, 0, KEY_SET_VALUE, &hkey));
@@ -185,5 +167,5 @@ TEST_F(SettingsStoreTest, ReadOnlyKeyStillHoldsTheSettingsAndSavingFailsQuietly)
     EXPECT_EQ(PAD_SCIENTIFIC, g_PadState.nPadType);
     Close();
     EXPECT_EQ(1, StoredSetting(L"PadType"));
-    SetKeyAccess(FULL_ACCESS);
+    SetKeyAccess(VARDEKO_CLSID_KEY, FULL_ACCESS);
 }
