@@ -17,9 +17,10 @@
 # 1e-3 and 1e12, where bc's 20 decimals still hold 17 digits.
 #
 # Calibration: FUNCTION_SHARE is the one free knob. It was set, before the current vardeko-calc
-# was measured on this mix, so that the vardeko-calc that the issue "Small and quick" measured
-# (commit f60cd4f, Release build) takes the issue's 0.040 of bc -l's CPU time on these
-# calculations (0.039 to 0.043 in ten runs), at about 34 keys a calculation (the issue's 34.8).
+# was measured on this mix, so that the first release's vardeko-calc (commit f60cd4f, Release
+# build) takes 0.040 of bc -l's CPU time on these calculations (0.039 to 0.043 in ten runs), the
+# share that release was first measured at, on calculations of 34.8 keys on average; these have
+# about 34.
 # FUNCTION_SHARE in the environment sets another share.
 #
 # Usage: batch_vs_bc.sh VARDEKO_CALC [CALCULATIONS] [SEED]; also writes the calculations to
