@@ -97,7 +97,9 @@ VARDEKO_HOST_PACKAGES=(fonts-ipafont-gothic x11-utils)
 # The face the options dialog asks for, and the installed font that stands in for it.
 VARDEKO_DIALOG_FACE='ＭＳ Ｐゴシック'
 VARDEKO_DIALOG_FONT='IPAPGothic'
-VARDEKO_CLSID_KEY='HKEY_CLASSES_ROOT\CLSID\{3b9e5f12-6a47-41d0-8c2e-7d15a0b4e963}'
+# The component's registry key, read from the one header that names the CLSID for every program.
+VARDEKO_CLSID_KEY="HKEY_CLASSES_ROOT\\CLSID\\$(sed -n 's/^#define VARDEKO_CLSID_TEXT L"\({[-0-9a-f]*}\)"$/\1/p' \
+    "$VARDEKO_ROOT/base/identity.h")"
 
 # reg.exe on the 64-bit component's keys: its registry view, which a 32-bit reg.exe reaches only
 # with /reg:64.
