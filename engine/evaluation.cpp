@@ -5,7 +5,7 @@
 #include "engine/calculator_private.h"
 #include "engine/integer_arithmetic.h"
 #include "engine/number_text.h"
-#include "engine/runtime_math.h"
+#include "engine/float_bits.h"
 
 namespace
 {
@@ -18,8 +18,8 @@ bool IsBinaryOperator(unsigned nOp)
 // The bit operators on the scientific pad's doubles.
 double ApplyBitwise(unsigned nOp, double dblLeft, double dblRight)
 {
-    return ApplyIntegerOperator(nOp, DoubleToUnsigned32(RuntimeFloor(dblLeft)),
-                                DoubleToUnsigned32(RuntimeFloor(dblRight)));
+    return ApplyIntegerOperator(nOp, DoubleToUnsigned32(Floor(dblLeft)),
+                                DoubleToUnsigned32(Floor(dblRight)));
 }
 
 double ApplyOperator(unsigned nOp, double dblLeft, double dblRight)
