@@ -72,7 +72,7 @@ int ApplyFunction(unsigned nCode)
     case LEVEL_CLOSED:
         if (level.m_szInpBuf[0] == 0)
             return 0;
-        x = ParseNumber(level.m_szInpBuf);
+        x = CurrentTextValue();
         break;
     case LEVEL_INITIAL:
     case LEVEL_RESULT: x = level.m_dblData; break;
@@ -82,14 +82,21 @@ int ApplyFunction(unsigned nCode)
         SoundBeep();
         return 0;
     }
-    double dblResult = g_Calculator.m_nMode == MODE_INTEGER
-                           ? ComputeInteger(nCode, DoubleToUnsigned32(x))
-                           : ComputeDecimal(nCode, x);
+    bool bInteger = g_Calculator.m_nMode == MODE_INTEGER;
+    double dblResult =
+        bInteger ? ComputeInteger(nCode, DoubleToUnsigned32(x)) : ComputeDecimal(nCode, x);
     if (!CheckRange(dblResult))
         return 0;
     if (level.m_nStatus == LEVEL_INITIAL || level.m_nStatus == LEVEL_RESULT)
+    {
         level.m_dblData = dblResult;
-    else
-        StoreValueText(dblResult);
+    }
+    else if (StoreValueText(dblResult) && !bInteger)
+    {
+        // The text shows 16 digits; the result goes on with all of its own until the text is
+        // edited.
+        level.m_dblTextValue = dblResult;
+        level.m_bTextValue = 1;
+    }
     return !g_Calculator.m_bError;
 }
