@@ -3,9 +3,14 @@
 
     function_reference.py random SEED COUNT     COUNT seeded random arguments per function
     function_reference.py table                 the committed cases (function_cases.inc)
+    function_reference.py compare CASES NAME=RESULTS...
+                                                the accuracy table of each build's results
 
-Each case is a line "function x y expected" of hex bit patterns (16 digits each); `table` writes
-them as the C++ initialisers that function_accuracy_test.cpp compiles in. The reference is the
+Each case is a line "function x y expected" of hex bit patterns (16 digits each), the function
+named by its key in vardeko-calc; function-probe reads the first three and writes the result's
+bits; `table` writes the cases as the C++ initialisers that function_accuracy_test.cpp compiles
+in; `compare` counts, per function and build, the results that are correctly rounded, 1 ulp off
+and worse, and lists those off (exit status 1 if any). The reference is the
 double nearest the true value at the exact double arguments, ties to even, subnormal, zero or
 infinite where it lies there: mpmath's value at a working precision raised until no rounding
 boundary lies within its error (Ziv's strategy), and for x^y with an exact rational result that
@@ -413,7 +418,58 @@ def case_line(name, x, y):
     return "%s %016x %016x %016x" % (name, bits(x), bits(y), bits(reference(name, x, y)))
 
 
+def ordered(n):
+    """A double's bits as an integer that orders like the doubles, so that neighbours differ by 1."""
+    return n if n < 1 << 63 else (1 << 63) - n
+
+
+def is_nan(n):
+    return n & 0x7FF0000000000000 == 0x7FF0000000000000 and n & 0xFFFFFFFFFFFFF
+
+
+def compare(cases_path, builds):
+    """Prints the accuracy table; returns the number of results not correctly rounded."""
+    with open(cases_path) as f:
+        cases = [line.split() for line in f]
+    columns = []
+    for build in builds:
+        name, path = build.split("=", 1)
+        with open(path) as f:
+            results = [int(line, 16) for line in f]
+        if len(results) != len(cases):
+            raise SystemExit("%s: %d results for %d cases" % (path, len(results), len(cases)))
+        columns.append((name, results))
+    print("| function | arguments | " + " | ".join(
+        "%s: correctly rounded, 1 ulp off, worse" % name for name, _ in columns) + " |")
+    print("|---|---|" + "---|" * len(columns))
+    off = []
+    for function in FUNCTIONS:
+        indices = [i for i, case in enumerate(cases) if case[0] == function]
+        if not indices:
+            continue
+        cells = []
+        for name, results in columns:
+            counts = [0, 0, 0]
+            for i in indices:
+                expected, got = int(cases[i][3], 16), results[i]
+                if got == expected or (is_nan(got) and is_nan(expected)):
+                    counts[0] += 1
+                    continue
+                counts[1 if abs(ordered(got) - ordered(expected)) == 1 else 2] += 1
+                off.append((name, function, cases[i][1], cases[i][2], expected, got))
+            cells.append("%d, %d, %d" % tuple(counts))
+        print("| %s | %d | %s |" % (function, len(indices), " | ".join(cells)))
+    for name, function, x, y, expected, got in off[:40]:
+        print("%s: %s(%r%s) gives %r, correctly rounded %r" % (
+            name, function, from_bits(int(x, 16)),
+            ", %r" % from_bits(int(y, 16)) if function == "x^y" else "",
+            from_bits(got), from_bits(expected)))
+    return len(off)
+
+
 def main():
+    if len(sys.argv) >= 4 and sys.argv[1] == "compare":
+        return 1 if compare(sys.argv[2], sys.argv[3:]) else 0
     if len(sys.argv) == 4 and sys.argv[1] == "random":
         for name, x, y in random_cases(int(sys.argv[2]), int(sys.argv[3])):
             print(case_line(name, x, y))
