@@ -47,11 +47,13 @@ DoubleDouble Divide(DoubleDouble a, double b)
 
 DoubleDouble Divide(DoubleDouble a, DoubleDouble b)
 {
-    double q1 = a.m_dblHi / b.m_dblHi;
+    // One division: each correction multiplies by the same reciprocal, which is good to 2^-53.
+    double dblInverse = 1 / b.m_dblHi;
+    double q1 = a.m_dblHi * dblInverse;
     DoubleDouble r = Add(a, Multiply(b, -q1));
-    double q2 = r.m_dblHi / b.m_dblHi;
+    double q2 = r.m_dblHi * dblInverse;
     r = Add(r, Multiply(b, -q2));
-    double q3 = r.m_dblHi / b.m_dblHi;
+    double q3 = r.m_dblHi * dblInverse;
     return Add(QuickTwoSum(q1, q2), q3);
 }
 
@@ -71,8 +73,7 @@ double RoundToDouble(ScaledDoubleDouble v)
     double dblRounded = v.m_ddValue.m_dblHi + v.m_ddValue.m_dblLo;
     if (dblRounded == 0)
         return v.m_ddValue.m_dblHi; // with its sign: -0 + 0 would lose it
-    if (BiasedExponentOf(dblRounded) == 0x7FF)
-        return dblRounded;
+    // Infinities and NaN, of exponent 1024, pass through the scaling unchanged.
     if (ExponentOf(dblRounded) + v.m_nExponent >= LOWEST_NORMAL_EXPONENT)
         return ScaleByPowerOfTwo(dblRounded, v.m_nExponent);
     return RoundSubnormal(v.m_ddValue, v.m_nExponent);

@@ -127,12 +127,8 @@ ScaledDoubleDouble Exponential(double x)
 
 ScaledDoubleDouble NaturalLogarithm(double x)
 {
-    if (x == 0)
-        return Plain(-INFINITE);
-    if (!(x > 0))
-        return Plain(NOT_A_NUMBER);
-    if (x == INFINITE)
-        return Plain(x);
+    if (!(x > 0 && x < INFINITE))
+        return Plain(x == 0 ? -INFINITE : x > 0 ? x : NOT_A_NUMBER);
     return {LogOfScaled({x, 0}, 0), 0};
 }
 

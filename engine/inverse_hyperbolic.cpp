@@ -39,7 +39,7 @@ ScaledDoubleDouble InverseCosh(double x)
     if (!(x >= 1))
         return Plain(NOT_A_NUMBER);
     if (x > HUGE_ARGUMENT)
-        return x < INFINITE ? ScaledDoubleDouble{LogOfScaled({x, 0}, 1), 0} : Plain(x);
+        return InverseSinh(x); // both ln 2x there
     // acosh x = ln(1 + w), w = (x - 1) + sqrt((x - 1)(x + 1)): x^2 - 1 is exact in double-double.
     DoubleDouble root = SquareRoot(Add(TwoProduct(x, x), -1.0));
     return {LogOnePlus(Add(root, TwoSum(x, -1.0))), 0};

@@ -20,22 +20,26 @@ double Denominator(SeriesKind kind, int j, double* pNumerator)
 
 DoubleDouble SumSeries(SeriesKind kind, DoubleDouble z, int nTerms, int nPrecise)
 {
+    // Each step's factor z c_j is made apart from the running sum, so that the sum's chain of
+    // dependent operations holds one multiplication and one addition a step, and no division.
     double dblNumerator;
     double dblTail = 1;
     int j = nTerms;
     for (; j > nPrecise; --j)
     {
         double dblDenominator = Denominator(kind, j, &dblNumerator);
-        dblTail = 1 + z.m_dblHi * dblTail * dblNumerator / dblDenominator;
+        dblTail = z.m_dblHi * (dblNumerator / dblDenominator) * dblTail + 1;
     }
     DoubleDouble sum = {dblTail, 0};
     for (; j > 0; --j)
     {
         double dblDenominator = Denominator(kind, j, &dblNumerator);
-        DoubleDouble term = Multiply(z, sum);
-        if (dblNumerator != 1)
-            term = Multiply(term, dblNumerator);
-        sum = Add(Divide(term, dblDenominator), 1.0);
+        DoubleDouble factor =
+            Divide(dblNumerator != 1 ? Multiply(z, dblNumerator) : z, dblDenominator);
+        // 1 + factor * sum, where the product's magnitude is below 1.
+        DoubleDouble product = Multiply(factor, sum);
+        double dblSum = 1 + product.m_dblHi;
+        sum = QuickTwoSum(dblSum, (product.m_dblHi - (dblSum - 1)) + product.m_dblLo);
     }
     return sum;
 }
