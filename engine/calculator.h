@@ -53,6 +53,10 @@ struct EvalLevel
     double m_dblData;
     uint16_t m_nOp;
     WideChar m_szInpBuf[INPUT_TEXT_SIZE];
+    // A function's result written as the text: while the text is not edited, the result with
+    // all its digits stands for it.
+    int32_t m_bTextValue;
+    double m_dblTextValue;
 };
 
 struct Calculator

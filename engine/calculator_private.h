@@ -13,6 +13,16 @@ inline WideChar* CurrentText()
     return CurrentLevel().m_szInpBuf;
 }
 
+// The current text's value: a function's result that the text shows rounded, while it is kept;
+// otherwise the text read.
+double CurrentTextValue();
+
+// The current text changes: it no longer stands for a kept result.
+inline void ForgetTextValue()
+{
+    CurrentLevel().m_bTextValue = 0;
+}
+
 // The keys of evaluation, dispatched by ExecuteCommand.
 int PressOperator(unsigned nCode);
 int PressEquals();

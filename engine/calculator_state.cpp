@@ -35,6 +35,7 @@ void ClearLevel(int nLevel)
     EvalLevel& level = g_Calculator.m_aLevel[nLevel];
     level.m_dblData = 0.0;
     level.m_szInpBuf[0] = 0;
+    level.m_bTextValue = 0;
     level.m_nOp = CMD_NONE;
 }
 

@@ -1,7 +1,8 @@
 #pragma once
 // Double-double arithmetic: a value held as the unevaluated sum of two doubles, good to about
 // 106 bits. Only IEEE double operations in round-to-nearest are used (no fused multiply-add, which
-// neither runtime is sure to have in hardware), so every build computes the same bits.
+// neither runtime is sure to have in hardware, and which the engine is built never to contract
+// into), so every build computes the same bits.
 
 #include <cfloat>
 
@@ -14,6 +15,14 @@ struct DoubleDouble
 {
     double m_dblHi;
     double m_dblLo; // |m_dblLo| is at most half an ulp of m_dblHi
+};
+
+// A result before its one rounding: m_ddValue * 2^m_nExponent. The power of two lets a result
+// beyond the double range, or in its subnormal part, keep all its bits until then.
+struct ScaledDoubleDouble
+{
+    DoubleDouble m_ddValue;
+    int m_nExponent;
 };
 
 // a + b exactly, when |a| >= |b| or a is 0.
@@ -45,6 +54,11 @@ inline DoubleDouble TwoProduct(double a, double b)
     return {p, ((aHi * bHi - p) + aHi * bLo + aLo * bHi) + aLo * bLo};
 }
 
+inline DoubleDouble Negate(DoubleDouble a)
+{
+    return {-a.m_dblHi, -a.m_dblLo};
+}
+
 inline DoubleDouble Add(DoubleDouble a, DoubleDouble b)
 {
     DoubleDouble s = TwoSum(a.m_dblHi, b.m_dblHi);
@@ -65,24 +79,26 @@ inline DoubleDouble Multiply(DoubleDouble a, double b)
     return QuickTwoSum(p.m_dblHi, p.m_dblLo + a.m_dblLo * b);
 }
 
-inline DoubleDouble Divide(DoubleDouble a, DoubleDouble b)
+inline DoubleDouble Multiply(DoubleDouble a, DoubleDouble b)
 {
-    double q1 = a.m_dblHi / b.m_dblHi;
-    DoubleDouble r = Add(a, Multiply(b, -q1));
-    double q2 = r.m_dblHi / b.m_dblHi;
-    r = Add(r, Multiply(b, -q2));
-    double q3 = r.m_dblHi / b.m_dblHi;
-    return Add(QuickTwoSum(q1, q2), q3);
+    DoubleDouble p = TwoProduct(a.m_dblHi, b.m_dblHi);
+    return QuickTwoSum(p.m_dblHi, p.m_dblLo + (a.m_dblHi * b.m_dblLo + a.m_dblLo * b.m_dblHi));
 }
 
-// The square root of a non-negative a, from the runtime's root of its high part and one Newton
-// step; pfnSqrt is that root, so that this header needs no library.
-inline DoubleDouble SquareRoot(DoubleDouble a, double (*pfnSqrt)(double))
-{
-    if (a.m_dblHi == 0)
-        return {0, 0};
-    double s = pfnSqrt(a.m_dblHi);
-    DoubleDouble p = TwoProduct(s, s);
-    double r = ((a.m_dblHi - p.m_dblHi) - p.m_dblLo + a.m_dblLo) / (2 * s);
-    return QuickTwoSum(s, r);
-}
+// a * 2^n, exact while both parts stay normal; n from -1022 to 1023.
+DoubleDouble Scale(DoubleDouble a, int n);
+
+// a / b for a nonzero b.
+DoubleDouble Divide(DoubleDouble a, double b);
+DoubleDouble Divide(DoubleDouble a, DoubleDouble b);
+
+// The square root of a non-negative a, from the IEEE root of its high part and one Newton step.
+DoubleDouble SquareRoot(DoubleDouble a);
+
+// The double nearest the value (ties to even), subnormal, zero or infinite where it lies there.
+double RoundToDouble(ScaledDoubleDouble v);
+
+// The value truncated toward zero, as a double; judged on the unrounded value, so a result just
+// below a whole number truncates below it even where it rounds to it. Values of 2^53 and more,
+// infinities and NaN come back as they are.
+double TruncateToWhole(ScaledDoubleDouble v);

@@ -38,6 +38,7 @@ int AppendToCurrentText(const WideChar* pszText)
         SoundBeep();
         return 0;
     }
+    ForgetTextValue();
     SetLevelStatus(LEVEL_ENTERING, -1, 0);
     return 1;
 }
@@ -67,7 +68,10 @@ int EnterMantissaChar(WideChar ch)
     WideChar* pszText = CurrentText();
     // A lone zero is always replaced, even by a character refused below.
     if (TextEquals(pszText, WIDE("0")))
+    {
         pszText[0] = 0;
+        ForgetTextValue();
+    }
     if (!IsAccepted(ch))
         return 0;
     if (CurrentLevel().m_nStatus != LEVEL_ENTERING)
@@ -91,6 +95,7 @@ void DeleteLastChar()
 {
     WideChar* pszText = CurrentText();
     size_t n = TextLength(pszText);
+    ForgetTextValue();
     if (g_Calculator.m_bExpInput)
     {
         // The exponent mark stays: only digits after it go.
@@ -137,9 +142,9 @@ int ToggleTextSign()
         SoundBeep();
         return 0;
     }
-    for (size_t i = n + 1; i > 0; --i)
-        pszText[i] = pszText[i - 1];
-    pszText[0] = '-';
+    WideChar szSigned[INPUT_TEXT_SIZE] = {'-'};
+    TextCopy(szSigned + 1, INPUT_TEXT_SIZE - 1, pszText);
+    TextCopy(pszText, INPUT_TEXT_SIZE, szSigned);
     return 1;
 }
 
@@ -159,7 +164,10 @@ int ChangeSign()
     }
     EvalLevel& level = CurrentLevel();
     if (level.m_nStatus != LEVEL_INITIAL && level.m_nStatus != LEVEL_RESULT)
+    {
+        ForgetTextValue();
         return ToggleTextSign();
+    }
     // On the programmer pad the negated value is stored as it is shown: modulo 2^32.
     if (g_Calculator.m_nMode == MODE_INTEGER)
         level.m_dblData = 0u - DoubleToUnsigned32(level.m_dblData);
@@ -185,6 +193,7 @@ int StartExponent()
 void ClearEntry()
 {
     CurrentText()[0] = 0;
+    ForgetTextValue();
     g_Calculator.m_bExpInput = 0;
 }
 

@@ -3,9 +3,9 @@
 
 #include "engine/beep.h"
 #include "engine/calculator_private.h"
+#include "engine/float_bits.h"
 #include "engine/integer_arithmetic.h"
 #include "engine/number_text.h"
-#include "engine/runtime_math.h"
 
 namespace
 {
@@ -18,8 +18,8 @@ bool IsBinaryOperator(unsigned nOp)
 // The bit operators on the scientific pad's doubles.
 double ApplyBitwise(unsigned nOp, double dblLeft, double dblRight)
 {
-    return ApplyIntegerOperator(nOp, DoubleToUnsigned32(RuntimeFloor(dblLeft)),
-                                DoubleToUnsigned32(RuntimeFloor(dblRight)));
+    return ApplyIntegerOperator(nOp, DoubleToUnsigned32(Floor(dblLeft)),
+                                DoubleToUnsigned32(Floor(dblRight)));
 }
 
 double ApplyOperator(unsigned nOp, double dblLeft, double dblRight)
@@ -56,7 +56,7 @@ int EvaluateLevel()
     if (level.m_szInpBuf[0] == 0)
         return level.m_nStatus != LEVEL_INITIAL;
     const int bErrorBefore = g_Calculator.m_bError;
-    double dblRight = ParseNumber(level.m_szInpBuf);
+    double dblRight = CurrentTextValue();
     bool bApply = true;
     if (level.m_nOp == CMD_POWER)
     {
@@ -95,6 +95,7 @@ int EvaluateLevel()
         level.m_dblData = ApplyOperator(level.m_nOp, level.m_dblData, dblRight);
         level.m_nOp = CMD_NONE;
         level.m_szInpBuf[0] = 0;
+        ForgetTextValue();
     }
     return CheckRange(level.m_dblData);
 }
@@ -130,6 +131,7 @@ int PressEquals()
     level.m_nOp = CMD_NONE;
     SetLevelStatus(LEVEL_RESULT, 0, 1);
     level.m_szInpBuf[0] = 0;
+    ForgetTextValue();
     return 1;
 }
 
@@ -182,7 +184,7 @@ int PressPower()
     // Powers chain left to right: the pending one completes and its result is the new base.
     if (level.m_nOp == CMD_POWER)
     {
-        double dblPower = RaisePower(g_Calculator.m_dblPowBase, ParseNumber(level.m_szInpBuf));
+        double dblPower = RaisePower(g_Calculator.m_dblPowBase, CurrentTextValue());
         if (!CheckRange(dblPower))
             return 0;
         StoreValueText(dblPower);
@@ -206,7 +208,7 @@ int PressPower()
         {
             nSubStatus = SUB_POW_TEXT;
         }
-        g_Calculator.m_dblPowBase = ParseNumber(level.m_szInpBuf);
+        g_Calculator.m_dblPowBase = CurrentTextValue();
         break;
     case LEVEL_RESULT:
         g_Calculator.m_dblPowBase = level.m_dblData;

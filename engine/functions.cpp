@@ -3,75 +3,54 @@
 
 #include "engine/beep.h"
 #include "engine/calculator_private.h"
+#include "engine/float_bits.h"
 #include "engine/integer_arithmetic.h"
-#include "engine/inverse_hyperbolic.h"
 #include "engine/number_text.h"
-#include "engine/runtime_math.h"
+#include "engine/power.h"
+#include "engine/real_functions.h"
 
-#include <cmath>
+#include <limits>
 
 namespace
 {
 
 const uint32_t BINARY_MASK = 0xFFFF; // in binary the bit functions work on 16 bits
+const double LARGEST_UNSIGNED = 4294967295.0;
 
-// e^x rounds to 0 below this. Wine's msvcrt returns 1 + x from x = -1024 down, so the runtime is
-// not asked there.
-const double EXP_UNDERFLOW = -746.0;
-
-double Exponential(double x)
+bool IsBitFunction(unsigned nCode)
 {
-    return x < EXP_UNDERFLOW ? 0.0 : RuntimeExp(x);
+    return nCode == CMD_SHL || nCode == CMD_SHR || nCode == CMD_NOT;
 }
 
-double MaskForRadix(uint32_t uValue)
+// SHL, SHR and NOT on both pads: on 16 bits in binary, else on 32.
+double ApplyBitFunction(unsigned nCode, uint32_t u)
 {
-    return g_Calculator.m_nRadix == RADIX_BIN ? uValue & BINARY_MASK : uValue;
+    u = nCode == CMD_SHL ? u << 1 : nCode == CMD_SHR ? u >> 1 : ~u;
+    return g_Calculator.m_nRadix == RADIX_BIN ? u & BINARY_MASK : u;
 }
 
-double ComputeReal(unsigned nCode, double x)
+// The scientific pad: the bit functions on the whole part of x as an unsigned 32-bit number.
+double ComputeDecimal(unsigned nCode, double x)
 {
-    switch (nCode)
-    {
-    case CMD_SIN: return RuntimeSin(x);
-    case CMD_COS: return RuntimeCos(x);
-    case CMD_TAN: return RuntimeTan(x);
-    case CMD_ASIN: return RuntimeAsin(x);
-    case CMD_ACOS: return RuntimeAcos(x);
-    case CMD_ATAN: return RuntimeAtan(x);
-    case CMD_SINH: return RuntimeSinh(x);
-    case CMD_COSH: return RuntimeCosh(x);
-    case CMD_TANH: return RuntimeTanh(x);
-    case CMD_ASINH: return InverseSinh(x);
-    case CMD_ACOSH: return InverseCosh(x);
-    case CMD_ATANH: return InverseTanh(x);
-    case CMD_RECIP: return 1.0 / x;
-    case CMD_SQUARE: return x * x;
-    case CMD_SQRT: return RuntimeSqrt(x);
-    case CMD_LOG: return RuntimeLog10(x);
-    case CMD_LN: return RuntimeLog(x);
-    case CMD_POW10: return RaisePower(10.0, x);
-    case CMD_EXPE: return Exponential(x);
-    default: return x;
-    }
+    if (IsBitFunction(nCode))
+        return ApplyBitFunction(nCode, DoubleToUnsigned32(Floor(x)));
+    return RoundToDouble(EvaluateRealFunction(nCode, x));
 }
 
-// The programmer pad works on the unsigned 32-bit value shown: powers and bit functions exactly,
-// the real-valued functions in double, truncated and wrapped; a non-finite result stays so and
-// ends in Error.
+// The programmer pad works on the unsigned 32-bit value shown: powers and bit functions exactly
+// modulo 2^32; the real-valued functions give their true value truncated, which must be one the
+// pad can show: beyond 32 bits its low bits are not known, and below 0 it has no text.
 double ComputeInteger(unsigned nCode, uint32_t u)
 {
-    switch (nCode)
-    {
-    case CMD_SQUARE: return static_cast<uint32_t>(u * u);
-    case CMD_POW10: return IntegerPower(10, u);
-    case CMD_SHL: return MaskForRadix(u << 1);
-    case CMD_SHR: return MaskForRadix(u >> 1);
-    case CMD_NOT: return MaskForRadix(~u);
-    default: break;
-    }
-    double dblResult = ComputeReal(nCode, u);
-    return std::isfinite(dblResult) ? DoubleToUnsigned32(dblResult) : dblResult;
+    if (IsBitFunction(nCode))
+        return ApplyBitFunction(nCode, u);
+    if (nCode == CMD_SQUARE)
+        return static_cast<uint32_t>(u * u);
+    if (nCode == CMD_POW10)
+        return IntegerPower(10, u);
+    double dblWhole = TruncateToWhole(EvaluateRealFunction(nCode, u));
+    return dblWhole >= 0 && dblWhole <= LARGEST_UNSIGNED ? dblWhole
+                                                         : std::numeric_limits<double>::quiet_NaN();
 }
 
 } // namespace
@@ -80,7 +59,7 @@ double RaisePower(double dblBase, double dblExponent)
 {
     if (g_Calculator.m_nMode == MODE_INTEGER)
         return IntegerPower(DoubleToUnsigned32(dblBase), DoubleToUnsigned32(dblExponent));
-    return RuntimePow(dblBase, dblExponent);
+    return RoundToDouble(Power(dblBase, dblExponent));
 }
 
 int ApplyFunction(unsigned nCode)
@@ -93,7 +72,7 @@ int ApplyFunction(unsigned nCode)
     case LEVEL_CLOSED:
         if (level.m_szInpBuf[0] == 0)
             return 0;
-        x = ParseNumber(level.m_szInpBuf);
+        x = CurrentTextValue();
         break;
     case LEVEL_INITIAL:
     case LEVEL_RESULT: x = level.m_dblData; break;
@@ -103,14 +82,21 @@ int ApplyFunction(unsigned nCode)
         SoundBeep();
         return 0;
     }
-    double dblResult = g_Calculator.m_nMode == MODE_INTEGER
-                           ? ComputeInteger(nCode, DoubleToUnsigned32(x))
-                           : ComputeReal(nCode, x);
+    bool bInteger = g_Calculator.m_nMode == MODE_INTEGER;
+    double dblResult =
+        bInteger ? ComputeInteger(nCode, DoubleToUnsigned32(x)) : ComputeDecimal(nCode, x);
     if (!CheckRange(dblResult))
         return 0;
     if (level.m_nStatus == LEVEL_INITIAL || level.m_nStatus == LEVEL_RESULT)
+    {
         level.m_dblData = dblResult;
-    else
-        StoreValueText(dblResult);
+    }
+    else if (StoreValueText(dblResult) && !bInteger)
+    {
+        // The text shows 16 digits; the result goes on with all of its own until the text is
+        // edited.
+        level.m_dblTextValue = dblResult;
+        level.m_bTextValue = 1;
+    }
     return !g_Calculator.m_bError;
 }

@@ -1,107 +1,54 @@
 #include "engine/inverse_hyperbolic.h"
 
-#include "engine/double_double.h"
-#include "engine/runtime_math.h"
+#include "engine/exp_log.h"
+#include "engine/float_bits.h"
 
-#include <cstdint>
-#include <cstring>
 #include <limits>
 
 namespace
 {
 
-// Below this the first term of the series is the result to well within half an ulp; above its
-// inverse the 1 under the square root no longer counts.
-const double TINY = 0x1p-28;
-const double HUGE_ARGUMENT = 0x1p28;
-const double SQRT_2 = 1.4142135623730951;
-const DoubleDouble LN_2 = {0x1.62e42fefa39efp-1, 0x1.abc9e3b39803fp-56};
-const int EXPONENT_BIAS = 1023;
-const int FRACTION_BITS = 52;
+const double INFINITE = std::numeric_limits<double>::infinity();
+const double NOT_A_NUMBER = std::numeric_limits<double>::quiet_NaN();
 
-double WithExponent(double dblValue, int nExponent)
-{
-    uint64_t nBits;
-    std::memcpy(&nBits, &dblValue, sizeof nBits);
-    nBits = (nBits & ((uint64_t(1) << FRACTION_BITS) - 1)) | uint64_t(nExponent + EXPONENT_BIAS)
-                                                                 << FRACTION_BITS;
-    std::memcpy(&dblValue, &nBits, sizeof nBits);
-    return dblValue;
-}
+// Above this the 1 beside x^2 changes the result by less than 2^-106 of it: asinh x and acosh x
+// are ln 2x.
+const double HUGE_ARGUMENT = 0x1p52;
 
-int ExponentOf(double dblValue)
+ScaledDoubleDouble Plain(double x)
 {
-    uint64_t nBits;
-    std::memcpy(&nBits, &dblValue, sizeof nBits);
-    return static_cast<int>(nBits >> FRACTION_BITS & 0x7FF) - EXPONENT_BIAS;
-}
-
-// The natural logarithm of x * 2^nScale for a finite x >= 1, rounded once at the end: with
-// x = 2^k * m, m within [sqrt(1/2), sqrt(2)), log m = 2 atanh(s), s = (m - 1) / (m + 1), whose
-// series converges fast as |s| < 0.172. Only the series' tail is computed in plain doubles.
-double LogOfScaled(DoubleDouble x, int nScale)
-{
-    int k = ExponentOf(x.m_dblHi);
-    // A low part is there only for small x, where 2^-k is a normal number.
-    DoubleDouble m = {WithExponent(x.m_dblHi, 0),
-                      x.m_dblLo != 0 ? x.m_dblLo * WithExponent(1.0, -k) : 0.0};
-    if (m.m_dblHi >= SQRT_2)
-    {
-        m = {m.m_dblHi * 0.5, m.m_dblLo * 0.5};
-        ++k;
-    }
-    DoubleDouble s = Divide(Add(m, -1.0), Add(m, 1.0));
-    double s2 = s.m_dblHi * s.m_dblHi;
-    double dblSeries = 1.0 / 23;
-    for (int n = 21; n >= 3; n -= 2)
-        dblSeries = dblSeries * s2 + 1.0 / n;
-    DoubleDouble logM = Add({2 * s.m_dblHi, 2 * s.m_dblLo}, 2 * s.m_dblHi * s2 * dblSeries);
-    double dblPower = k + nScale;
-    DoubleDouble kLn2 = Add(TwoProduct(dblPower, LN_2.m_dblHi), dblPower * LN_2.m_dblLo);
-    DoubleDouble result = Add(kLn2, logM);
-    return result.m_dblHi + result.m_dblLo;
-}
-
-double Negate(bool bNegative, double dblValue)
-{
-    return bNegative ? -dblValue : dblValue;
+    return {{x, 0}, 0};
 }
 
 } // namespace
 
-double InverseSinh(double x)
+ScaledDoubleDouble InverseSinh(double a)
 {
-    double a = x < 0 ? -x : x;
-    if (a < TINY || !(a <= std::numeric_limits<double>::max()))
-        return x; // also 0, -0, infinities and NaN
-    // asinh a = log(a + sqrt(a^2 + 1)); far out, log(2a) with the exponent scaled, not a.
+    if (!(a < INFINITE))
+        return Plain(a);
     if (a > HUGE_ARGUMENT)
-        return Negate(x < 0, LogOfScaled({a, 0}, 1));
-    DoubleDouble root = SquareRoot(Add(TwoProduct(a, a), 1.0), RuntimeSqrt);
-    return Negate(x < 0, LogOfScaled(Add(root, a), 0));
+        return {LogOfScaled({a, 0}, 1), 0};
+    // asinh a = ln(1 + w), w = a + sqrt(a^2 + 1) - 1 = a + a^2 / (sqrt(a^2 + 1) + 1).
+    DoubleDouble square = TwoProduct(a, a);
+    DoubleDouble root = SquareRoot(Add(square, 1.0));
+    return {LogOnePlus(Add(Divide(square, Add(root, 1.0)), a)), 0};
 }
 
-double InverseCosh(double x)
+ScaledDoubleDouble InverseCosh(double x)
 {
     if (!(x >= 1))
-        return std::numeric_limits<double>::quiet_NaN();
+        return Plain(NOT_A_NUMBER);
     if (x > HUGE_ARGUMENT)
-        return x <= std::numeric_limits<double>::max() ? LogOfScaled({x, 0}, 1) : x;
-    // x^2 - 1 is exact in double-double, so near 1 nothing cancels.
-    DoubleDouble root = SquareRoot(Add(TwoProduct(x, x), -1.0), RuntimeSqrt);
-    return LogOfScaled(Add(root, x), 0);
+        return InverseSinh(x); // both ln 2x there
+    // acosh x = ln(1 + w), w = (x - 1) + sqrt((x - 1)(x + 1)): x^2 - 1 is exact in double-double.
+    DoubleDouble root = SquareRoot(Add(TwoProduct(x, x), -1.0));
+    return {LogOnePlus(Add(root, TwoSum(x, -1.0))), 0};
 }
 
-double InverseTanh(double x)
+ScaledDoubleDouble InverseTanh(double a)
 {
-    double a = x < 0 ? -x : x;
-    if (a < TINY)
-        return x;
-    if (a == 1)
-        return Negate(x < 0, std::numeric_limits<double>::infinity());
     if (!(a < 1))
-        return std::numeric_limits<double>::quiet_NaN();
-    // atanh a = log((1 + a) / (1 - a)) / 2; 1 - a is exact near 1, the quotient near 1 for small a.
-    DoubleDouble quotient = Divide(TwoSum(1.0, a), TwoSum(1.0, -a));
-    return Negate(x < 0, 0.5 * LogOfScaled(quotient, 0));
+        return Plain(a == 1 ? INFINITE : NOT_A_NUMBER);
+    // atanh a = ln(1 + w) / 2, w = 2a / (1 - a); 1 - a is exact near 1.
+    return {LogOnePlus(Divide({2 * a, 0}, TwoSum(1.0, -a))), -1};
 }

@@ -1,7 +1,7 @@
 #include "engine/number_text.h"
 
 #include "engine/big_number.h"
-#include "engine/runtime_math.h"
+#include "engine/float_bits.h"
 
 // Text is read by estimating the nearest double and settling it by exact comparisons with the
 // midpoints between neighbouring doubles.
@@ -52,14 +52,14 @@ void EstimateDouble(uint64_t nLead, int nPower10, uint64_t* pMantissa, int* pExp
 {
     static const double s_adblPow10[] = {1e1, 1e2, 1e4, 1e8, 1e16, 1e32, 1e64, 1e128, 1e256};
     int nExponent;
-    double dblScaled = RuntimeFrexp(static_cast<double>(nLead), &nExponent);
+    double dblScaled = SplitExponent(static_cast<double>(nLead), &nExponent);
     unsigned nPower = static_cast<unsigned>(nPower10 < 0 ? -nPower10 : nPower10);
     for (int i = 0; nPower != 0; ++i, nPower >>= 1)
     {
         if ((nPower & 1) == 0)
             continue;
         int nStep;
-        dblScaled = RuntimeFrexp(
+        dblScaled = SplitExponent(
             nPower10 < 0 ? dblScaled / s_adblPow10[i] : dblScaled * s_adblPow10[i], &nStep);
         nExponent += nStep;
     }

@@ -65,6 +65,7 @@ int WriteCurrentTextAsInteger(double dblValue)
 {
     uint32_t uValue = DoubleToUnsigned32(dblValue);
     CurrentText()[0] = 0;
+    ForgetTextValue();
     if (g_Calculator.m_bError)
         return 0;
     return FormatNumber(static_cast<double>(uValue), CurrentText());
@@ -77,6 +78,12 @@ double ParseNumber(const WideChar* pszText)
     if (g_Calculator.m_nMode == MODE_INTEGER)
         return static_cast<double>(ParseUnsigned(pszText, RadixBase(g_Calculator.m_nRadix)));
     return ParseDecimal(pszText);
+}
+
+double CurrentTextValue()
+{
+    const EvalLevel& level = CurrentLevel();
+    return level.m_bTextValue ? level.m_dblTextValue : ParseNumber(level.m_szInpBuf);
 }
 
 int FormatNumber(double dblValue, WideChar* pszOut)
@@ -105,6 +112,7 @@ int StoreValueText(double dblValue)
     if (g_Calculator.m_nMode == MODE_INTEGER)
         return WriteCurrentTextAsInteger(dblValue);
     CurrentText()[0] = 0;
+    ForgetTextValue();
     if (g_Calculator.m_bError)
         return 0;
     return FormatNumber(dblValue, CurrentText());

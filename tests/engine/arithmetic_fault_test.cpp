@@ -79,9 +79,9 @@ TEST_F(ArithmeticFaultTest, FaultsBecomeTheErrorStateWithTrapsEnabled)
 }
 
 #if defined(_WIN32) && defined(__i386__)
-// The runtime's math functions compute on the x87 unit at the host's precision: a host at
+// Nothing in the engine computes on the x87 unit, whose precision the host sets: a host at
 // extended precision (mingw-w64's start-up sets it) must see what a host at double precision
-// sees, and get its precision back.
+// sees, and keep its precision.
 TEST_F(CalculatorTest, ResultsDoNotDependOnTheHostsX87Precision)
 {
     const char* apszKeys[] = {"1 sinh", "2 cosh", "0.3 tanh", "1.1 tan", "0.3 asin",    "0.7 acos",

@@ -98,3 +98,61 @@ TEST_F(CalculatorTest, BitFunctionsWorkOn32BitsOr16InBinary)
     };
     ExpectCases(aDecimal, MODE_INTEGER, RADIX_DEC);
 }
+
+TEST_F(CalculatorTest, FunctionResultKeepsItsDigitsWhileItsTextStands)
+{
+    const KeyCase aCases[] = {
+        // As after "=": the result's double, not its 16-digit text.
+        {"3 sqrt x^2", "3", 0},
+        {"7 1/x 1/x", "7", 0},
+        {"2 sqrt x^2 - 2 =", "4.440892098500626e-016", 0},
+        {"2 + 3 sqrt x^2 =", "5", 0},
+        {"( 2 ) sqrt x^2", "2", 0},
+        {"2 sqrt x^y 2 =", "2", 0},
+        {"2 sqrt x^y =", "1.632526919438153", 0},
+        // An edit of the text makes the text the number again.
+        {"4 sqrt 5", "25", 0},
+        {"3 sqrt sign x^2", "2.999999999999999", 0},
+        {"3 sqrt DEL x^2", "2.999999999999975", 0},
+        {"3 sqrt exp 2 =", "173.2050807568877", 0},
+        {"3 sqrt CE 2 x^2", "4", 0},
+    };
+    ExpectCases(aCases);
+}
+
+TEST_F(CalculatorTest, BitFunctionsOnTheScientificPadTakeTheWholePartAsUnsigned32Bits)
+{
+    const KeyCase aCases[] = {
+        {"6 SHL", "12", 0},
+        {"6 SHL + 1 =", "13", 0},
+        {"5.7 SHR", "2", 0},
+        {"0 NOT", "4294967295", 0},
+        {"2.5 sign SHL", "4294967290", 0},
+        {"6 = SHL", "12", 0},
+        {"1 exp 10 NOT", "2884901887", 0}, // 1e10 wraps to 1410065408
+    };
+    ExpectCases(aCases);
+}
+
+TEST_F(CalculatorTest, RealFunctionsOfTheProgrammerPadTruncateTheTrueValue)
+{
+    const KeyCase aCases[] = {
+        // tanh 20 rounds to 1 but lies below it; e^22 and sinh 21 need more than a double's
+        // rounding of their last digits.
+        {"14 tanh", "0", 0},
+        {"15 sinh", "274DC3FB", 0},
+        {"16 e^x", "D5AD6DCE", 0},
+        {"3E8 log", "3", 0},
+        {"3E7 log", "2", 0},
+        {"0 acos", "1", 0},
+        // Beyond 32 bits the low bits are not known; below 0 there is no text.
+        {"17 e^x", "Error", 0},
+        {"35 sinh", "Error", 0},
+        {"2 tan", "Error", 0},
+        // Integer keys keep their modulo-2^32 arithmetic.
+        {"10000 x^2", "0", 0},
+        {"9 10^x", "3B9ACA00", 0},
+        {"A 10^x", "540BE400", 0},
+    };
+    ExpectCases(aCases, MODE_INTEGER, RADIX_HEX);
+}
