@@ -7,7 +7,6 @@
 #include "host/panel_window.h"
 #include "host/script_runner.h"
 #include "host/text_escape.h"
-#include "platform/caption_ok_button.h"
 
 #include <cstdio>
 #include <cwchar>
@@ -129,9 +128,6 @@ int wmain(int argc, wchar_t** argv)
         WriteError("vardeko-host: COM is not available\n");
         return EXIT_FAILURE_STATUS;
     }
-    // The host stands for the handheld's system, which draws the dialogs' caption OK buttons.
-    if (!InstallCaptionOkButtons())
-        WriteError("vardeko-host: dialogs will have no OK button in their caption\n");
     int nStatus = Run(script);
     CoUninitialize();
     return nStatus;

@@ -6,12 +6,6 @@
 #include <objbase.h>
 #include <windows.h>
 
-// A window style bit of Windows CE: an OK button in the caption. Desktop Windows reads the same
-// bit as a plain extended style with no meaning for dialogs.
-#ifndef WS_EX_CAPTIONOKBTN
-#define WS_EX_CAPTIONOKBTN 0x80000000L
-#endif
-
 // Input panel flag: the panel is docked at the bottom of the screen.
 const DWORD SIPF_DOCKED = 0x00000002;
 

@@ -1,6 +1,7 @@
 #include "settings/options_dialog.h"
 
 #include "base/module.h"
+#include "base/screen_area.h"
 #include "pad_model/pad_state.h"
 #include "resources/resource.h"
 #include "settings/settings_store.h"
@@ -24,7 +25,8 @@ OptionsDialogState* DialogState(HWND hwndDlg)
     return reinterpret_cast<OptionsDialogState*>(GetWindowLongPtrW(hwndDlg, DWLP_USER));
 }
 
-// Centres the dialog over its owner; without one it stays where it was created.
+// Centres the dialog over its owner, within the owner's screen, so that its buttons stay in reach
+// when the owner is a panel at a screen's edge; without an owner it stays where it was created.
 void CentreOverOwner(HWND hwndDlg)
 {
     HWND hwndOwner = GetWindow(hwndDlg, GW_OWNER);
@@ -37,7 +39,9 @@ void CentreOverOwner(HWND hwndDlg)
     int nHeight = rcDlg.bottom - rcDlg.top;
     int x = (rcOwner.left + rcOwner.right) / 2 - nWidth / 2;
     int y = (rcOwner.top + rcOwner.bottom) / 2 - nHeight / 2;
-    SetWindowPos(hwndDlg, nullptr, x, y, -1, -1, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    RECT rc = OnScreenRect({x, y, x + nWidth, y + nHeight});
+    SetWindowPos(hwndDlg, nullptr, rc.left, rc.top, -1, -1,
+                 SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 void InitOptionsDialog(HWND hwndDlg, const OptionsDialogState& state)
@@ -101,8 +105,7 @@ INT_PTR CALLBACK OptionsDlgProc(HWND hwndDlg, UINT uMsg, WPARAM wParam, LPARAM l
         SetWindowLongPtrW(hwndDlg, DWLP_USER, lParam);
         InitOptionsDialog(hwndDlg, *reinterpret_cast<OptionsDialogState*>(lParam));
         return TRUE;
-    // OK (also Enter, and the caption's OK button on the handheld) keeps the boxes' states;
-    // Cancel (also Esc and the close box) keeps nothing.
+    // OK (also Enter) keeps the boxes' states; Cancel (also Esc and the close box) keeps nothing.
     case WM_COMMAND:
         switch (LOWORD(wParam))
         {

@@ -88,7 +88,7 @@ VARDEKO_RUN_PACKAGES=(cmake make g++ g++-mingw-w64-x86-64-posix binutils-mingw-w
 
 VARDEKO_NATIVE_PACKAGES=(cmake make g++ libgtest-dev libbenchmark-dev)
 VARDEKO_WINDOWS_PACKAGES=(g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 googletest
-                          wine wine64 fonts-wine xvfb xauth)
+                          wine wine64 fonts-wine xvfb xauth openbox x11-utils)
 # The 32-bit build and 32-bit Wine, which scripts/test also runs.
 VARDEKO_WINDOWS32_PACKAGES=(g++-mingw-w64-i686-posix binutils-mingw-w64-i686 wine32:i386)
 # What the host needs to be shown: a Japanese font for the options dialog, and xdpyinfo to tell
@@ -249,6 +249,9 @@ vardeko_create_prefix() {
     vardeko_wine reg add 'HKCU\Software\Wine\WineDbg' /v ShowCrashDialog /t REG_DWORD /d 0 /f >/dev/null 2>&1
     # Xvfb runs no window manager, which Wine would wait for at every hidden window.
     vardeko_wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1
+    # Debian's Wine does not find its own Marlett, with which it draws the captions' buttons.
+    local marlett=/usr/share/wine/fonts/marlett.ttf
+    [ ! -f "$marlett" ] || cp "$marlett" "$WINEPREFIX/drive_c/windows/Fonts/"
     wineserver -w
 }
 
@@ -260,8 +263,7 @@ vardeko_boot_prefix() {
 # Readies the running Wine prefix for the host: registers the component of this build (every
 # time, so that a rebuilt DLL is the one loaded) and makes the options dialog readable. Its face
 # and the face Wine links captions to both become the Japanese font; the mapping goes through a
-# UTF-16 registry file, which does not depend on the locale. Debian's Wine does not find its own
-# Marlett, which draws the caption buttons, so the prefix gets a copy.
+# UTF-16 registry file, which does not depend on the locale.
 vardeko_prepare_host() {
     local dll reg status
     dll=$(vardeko_wine winepath -w "$VARDEKO_ROOT/out/windows/bin/vardeko.dll")
@@ -277,8 +279,6 @@ vardeko_prepare_host() {
     vardeko_wine regedit /S "$(vardeko_wine winepath -w "$reg")"
     status=$?
     rm -f "$reg"
-    local marlett=/usr/share/wine/fonts/marlett.ttf fonts="$WINEPREFIX/drive_c/windows/Fonts"
-    [ -f "$marlett" ] && [ ! -f "$fonts/marlett.ttf" ] && cp "$marlett" "$fonts/"
     return $status
 }
 

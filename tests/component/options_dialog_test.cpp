@@ -1,54 +1,23 @@
 // The options dialog opened through UserOptionsDlg, driven from a timer inside its modal loop as
 // a user would: found while it runs, checked against its template, ticked, confirmed or cancelled,
-// also with real mouse clicks on the caption's OK button that the desktop's platform layer adds.
+// also with real mouse clicks on its OK and Cancel buttons and real keys; and its two templates,
+// Japanese and English.
 
 #include "base/module.h"
 #include "component/input_method.h"
 #include "pad_model/pad_state.h"
-#include "platform/caption_ok_button.h"
 #include "resources/resource.h"
 #include "settings/settings_store.h"
 #include "tests/pad_window/test_host.h"
 #include "tests/support/pointer_input.h"
 
+#include <functional>
+#include <iterator>
+#include <string>
+#include <vector>
+
 namespace
 {
-
-struct ExpectedControl
-{
-    int nId;
-    const wchar_t* pszClass;
-    LONG lStyle;
-    RECT rcUnits; // x, y, width, height in dialog units
-    const wchar_t* pszText;
-};
-
-const ExpectedControl g_aControls[] = {
-    {IDC_EQUELTOINPUT,
-     L"Button",
-     0x50010003,
-     {7, 7, 83, 10},
-     L"'=' \x3067\xFF83\xFF9E\xFF70\xFF80\x3092\xFF72\xFF9D\xFF8C\xFF9F\xFF6F\xFF84\x3059\x308B"},
-    {IDC_INPUTTOCLEAR,
-     L"Button",
-     0x50010003,
-     {7, 22, 117, 10},
-     L"\xFF72\xFF9D\xFF8C\xFF9F\xFF6F\xFF84\x5F8C\xFF83\xFF9E\xFF70\xFF80\x3092\xFF75\xFF70\xFF99"
-     L"\xFF78\xFF98\xFF71\xFF08"
-     L"AC\xFF09\x3059\x308B"},
-    {IDC_DIRECTINEX,
-     L"Button",
-     0x50010003,
-     {7, 37, 117, 10},
-     L"\x6F14\x7B97\x7D50\x679C\xFF73\xFF72\xFF9D\xFF84\xFF9E\xFF73\xFF65\xFF80\xFF6F\xFF8C\xFF9F"
-     L"\x3067\xFF80\xFF9E\xFF72\xFF9A\xFF78\xFF84\xFF93\xFF70\xFF84\xFF9E"},
-    {IDC_DIRECTOUTEX,
-     L"Button",
-     0x50010003,
-     {7, 52, 117, 10},
-     L"\xFF80\xFF9E\xFF72\xFF9A\xFF78\xFF84\xFF93\xFF70\xFF84\xFF9E\x304B\x3089\x7121\x52B9\xFF8E"
-     L"\xFF9E\xFF80\xFF9D\x3067\x306C\x3051\x308B"},
-};
 
 bool IsChecked(HWND hwndDlg, int nId)
 {
@@ -77,60 +46,8 @@ HWND CreateOwner(int x, int y, int nWidth, int nHeight)
 class OptionsDialogTest : public testing::Test
 {
   protected:
-    // As the host does, standing for the handheld's system.
-    static void SetUpTestSuite() { ASSERT_TRUE(InstallCaptionOkButtons()); }
     void SetUp() override { ClearSettingsStore(); }
 };
-
-TEST_F(OptionsDialogTest, ControlsFollowTheTemplate)
-{
-    DriveOptionsDialog(nullptr, [](HWND hwndDlg) {
-        DWORD dwStyle = static_cast<DWORD>(GetWindowLongW(hwndDlg, GWL_STYLE));
-        EXPECT_EQ(0x80C800C0u, dwStyle & 0x80C800C0u);
-        WCHAR szText[64];
-        GetWindowTextW(hwndDlg, szText, 64);
-        EXPECT_STREQ(L"Vardeko\x306E\xFF75\xFF8C\xFF9F\xFF7C\xFF6E\xFF9D", szText);
-        RECT rcWindow;
-        GetWindowRect(hwndDlg, &rcWindow);
-        EXPECT_EQ(0, rcWindow.left); // no owner: the template's position
-        EXPECT_EQ(0, rcWindow.top);
-
-        for (const ExpectedControl& control : g_aControls)
-        {
-            HWND hwndControl = GetDlgItem(hwndDlg, control.nId);
-            ASSERT_NE(nullptr, hwndControl) << control.nId;
-            WCHAR szClass[32];
-            GetClassNameW(hwndControl, szClass, 32);
-            EXPECT_STREQ(control.pszClass, szClass);
-            EXPECT_EQ(control.lStyle, GetWindowLongW(hwndControl, GWL_STYLE));
-            // The dialog manager converts position and size each on its own.
-            RECT rcExpected = control.rcUnits;
-            MapDialogRect(hwndDlg, &rcExpected);
-            RECT rc;
-            GetWindowRect(hwndControl, &rc);
-            MapWindowPoints(HWND_DESKTOP, hwndDlg, reinterpret_cast<POINT*>(&rc), 2);
-            EXPECT_EQ(rcExpected.left, rc.left) << control.nId;
-            EXPECT_EQ(rcExpected.top, rc.top) << control.nId;
-            EXPECT_EQ(rcExpected.right, rc.right - rc.left) << control.nId;
-            EXPECT_EQ(rcExpected.bottom, rc.bottom - rc.top) << control.nId;
-            GetWindowTextW(hwndControl, szText, 64);
-            EXPECT_STREQ(control.pszText, szText);
-        }
-        // After the four boxes: the version line, the free line and the etched rule, in the
-        // template's order, which is also the tab order.
-        HWND hwnd = GetWindow(GetDlgItem(hwndDlg, IDC_INPUTTOCLEAR), GW_HWNDNEXT);
-        GetWindowTextW(hwnd, szText, 64);
-        EXPECT_STREQ(L"Vardeko for Palm-size PC v0.20", szText);
-        EXPECT_EQ(0x50020001, GetWindowLongW(hwnd, GWL_STYLE));
-        hwnd = GetWindow(hwnd, GW_HWNDNEXT);
-        EXPECT_EQ(0x50020001, GetWindowLongW(hwnd, GWL_STYLE));
-        EXPECT_EQ(GetDlgItem(hwndDlg, IDC_DIRECTINEX), GetWindow(hwnd, GW_HWNDNEXT));
-        hwnd = GetWindow(GetDlgItem(hwndDlg, IDC_DIRECTOUTEX), GW_HWNDNEXT);
-        EXPECT_EQ(0x50000010, GetWindowLongW(hwnd, GWL_STYLE));
-        EXPECT_EQ(nullptr, GetWindow(hwnd, GW_HWNDNEXT));
-        PressKey(hwndDlg, VK_ESCAPE);
-    });
-}
 
 TEST_F(OptionsDialogTest, BoxesShowTheStoreAndOkSavesAllFour)
 {
@@ -191,193 +108,29 @@ TEST_F(OptionsDialogTest, DialogIsCentredOverItsOwnerByTheTruncatingRule)
 namespace
 {
 
-// The caption's buttons found as the system finds them, by hit-testing the caption row.
-struct CaptionButtons
+// A plain dialog template as the resource holds it.
+struct TemplateItem
 {
-    RECT rcOk;    // window coordinates of the points that hit HT_CAPTION_OK
-    RECT rcClose; // and HTCLOSE
+    DWORD dwStyle;
+    RECT rcUnits; // x, y, width, height in dialog units
+    WORD wId;
+    std::wstring sClass; // "#128" for a button, "#130" for a static
+    std::wstring sText;
 };
 
-void Include(RECT* prc, int x, int y)
+struct DialogTemplate
 {
-    if (IsRectEmpty(prc))
-    {
-        *prc = {x, y, x + 1, y + 1};
-        return;
-    }
-    RECT rcPoint = {x, y, x + 1, y + 1};
-    UnionRect(prc, prc, &rcPoint);
-}
+    DWORD dwStyle;
+    DWORD dwExStyle;
+    RECT rcUnits;
+    std::wstring sCaption;
+    WORD wPointSize;
+    std::wstring sFace;
+    std::vector<TemplateItem> aItems;
+};
 
-CaptionButtons FindCaptionButtons(HWND hwndDlg)
-{
-    CaptionButtons buttons = {};
-    RECT rcWindow;
-    GetWindowRect(hwndDlg, &rcWindow);
-    RECT rcClient;
-    GetClientRect(hwndDlg, &rcClient);
-    POINT ptClient = {0, 0};
-    ClientToScreen(hwndDlg, &ptClient);
-    for (int y = rcWindow.top; y < ptClient.y; ++y)
-    {
-        for (int x = rcWindow.left; x < rcWindow.right; ++x)
-        {
-            LRESULT lHit = SendMessageW(hwndDlg, WM_NCHITTEST, 0, MAKELPARAM(x, y));
-            if (lHit == HT_CAPTION_OK)
-                Include(&buttons.rcOk, x - rcWindow.left, y - rcWindow.top);
-            else if (lHit == HTCLOSE)
-                Include(&buttons.rcClose, x - rcWindow.left, y - rcWindow.top);
-        }
-    }
-    return buttons;
-}
-
-// The buttons, or a failure and the dialog cancelled, so that a missing button fails the test
-// instead of leaving the dialog open.
-bool FindCaptionButtonsOrCancel(HWND hwndDlg, CaptionButtons* pButtons)
-{
-    *pButtons = FindCaptionButtons(hwndDlg);
-    if (!IsRectEmpty(&pButtons->rcOk) && !IsRectEmpty(&pButtons->rcClose))
-        return true;
-    ADD_FAILURE() << "the caption lacks its OK button or its close box";
-    SendMessageW(hwndDlg, WM_COMMAND, IDCANCEL, 0);
-    return false;
-}
-
-// The centre of a rectangle of hwndDlg's window coordinates, on the screen.
-POINT ScreenCentre(HWND hwndDlg, const RECT& rc)
-{
-    RECT rcWindow;
-    GetWindowRect(hwndDlg, &rcWindow);
-    return {rcWindow.left + (rc.left + rc.right) / 2, rcWindow.top + (rc.top + rc.bottom) / 2};
-}
-
-// Real pointer input through the system's input queue: the button goes down at ptDown and comes
-// up at ptUp.
-void MouseClick(HWND hwndDlg, POINT ptDown, POINT ptUp)
-{
-    // Another program's window over the dialog would take the click.
-    EXPECT_EQ(hwndDlg, GetAncestor(WindowFromPoint(ptDown), GA_ROOT));
-    INPUT aInputs[] = {MouseInputAt(ptDown, 0), MouseInputAt(ptDown, MOUSEEVENTF_LEFTDOWN),
-                       MouseInputAt(ptUp, 0), MouseInputAt(ptUp, MOUSEEVENTF_LEFTUP)};
-    EXPECT_EQ(4u, SendInput(4, aInputs, sizeof(INPUT)));
-}
-
-// Counts the pixels of the window's rectangle rc that have the colour cr.
-int CountColour(HWND hwndDlg, const RECT& rc, COLORREF cr)
-{
-    HDC hdc = GetWindowDC(hwndDlg);
-    int nCount = 0;
-    for (int y = rc.top; y < rc.bottom; ++y)
-        for (int x = rc.left; x < rc.right; ++x)
-            nCount += GetPixel(hdc, x, y) == cr ? 1 : 0;
-    ReleaseDC(hwndDlg, hdc);
-    return nCount;
-}
-
-// The dialog over a window of its own away from the screen's top left corner, where other
-// tests' windows appear.
-HWND CreateClickOwner()
-{
-    return CreateOwner(GetSystemMetrics(SM_CXSCREEN) / 2, GetSystemMetrics(SM_CYSCREEN) / 3, 300,
-                       300);
-}
-
-} // namespace
-
-TEST_F(OptionsDialogTest, CaptionOkButtonIsDrawnBesideTheCloseBoxAndAClickSaves)
-{
-    StoreSetting(L"DirectOutEx", 1);
-    HWND hwndOwner = CreateClickOwner();
-    DriveOptionsDialog(hwndOwner, [](HWND hwndDlg) {
-        CaptionButtons buttons;
-        if (!FindCaptionButtonsOrCancel(hwndDlg, &buttons))
-            return;
-        RECT rcDrawn = CaptionOkButtonRect(hwndDlg);
-        EXPECT_TRUE(EqualRect(&rcDrawn, &buttons.rcOk));
-        // Left of the close box, with the small gap the system leaves between caption buttons,
-        // centred on the same line within the caption row and at least as wide.
-        EXPECT_GT(buttons.rcClose.left, buttons.rcOk.right - 1);
-        EXPECT_LE(buttons.rcClose.left - buttons.rcOk.right, 4);
-        EXPECT_GE(buttons.rcOk.top, buttons.rcClose.top);
-        EXPECT_EQ(buttons.rcOk.top - buttons.rcClose.top,
-                  buttons.rcClose.bottom - buttons.rcOk.bottom);
-        EXPECT_GE(buttons.rcOk.right - buttons.rcOk.left,
-                  buttons.rcClose.right - buttons.rcClose.left);
-        // Drawn as a push button with its label: button face and button text, not caption.
-        RedrawWindow(hwndDlg, nullptr, nullptr, RDW_FRAME | RDW_INVALIDATE | RDW_UPDATENOW);
-        int nArea =
-            (buttons.rcOk.right - buttons.rcOk.left) * (buttons.rcOk.bottom - buttons.rcOk.top);
-        EXPECT_GT(CountColour(hwndDlg, buttons.rcOk, GetSysColor(COLOR_BTNFACE)), nArea / 4);
-        EXPECT_GT(CountColour(hwndDlg, buttons.rcOk, GetSysColor(COLOR_BTNTEXT)), 8);
-        Click(hwndDlg, IDC_EQUELTOINPUT);
-        POINT pt = ScreenCentre(hwndDlg, buttons.rcOk);
-        MouseClick(hwndDlg, pt, pt);
-    });
-    EXPECT_EQ(1, StoredSetting(L"EquelToInput"));
-    EXPECT_EQ(0, StoredSetting(L"InputToClear"));
-    EXPECT_EQ(1, StoredSetting(L"DirectOutEx"));
-    EXPECT_TRUE(g_PadState.bEqualsSends);
-    DestroyWindow(hwndOwner);
-}
-
-namespace
-{
-
-// Whether the dialog is still open once the input queued before the timer was set has been
-// handled: a timer's message comes only when no input and no posted message is waiting.
-HWND g_hwndClicked;
-bool g_bStillOpen;
-
-void CALLBACK OnAfterInput(HWND, UINT, UINT_PTR idTimer, DWORD)
-{
-    KillTimer(nullptr, idTimer);
-    g_bStillOpen = IsWindow(g_hwndClicked) && IsWindowVisible(g_hwndClicked);
-    if (g_bStillOpen)
-        SendMessageW(g_hwndClicked, WM_COMMAND, IDCANCEL, 0);
-}
-
-} // namespace
-
-TEST_F(OptionsDialogTest, ClickLeavingTheOkButtonBeforeReleaseAndTheCloseBoxCancel)
-{
-    StoreSetting(L"InputToClear", 1);
-    HWND hwndOwner = CreateClickOwner();
-    g_bStillOpen = false;
-    DriveOptionsDialog(hwndOwner, [](HWND hwndDlg) {
-        CaptionButtons buttons;
-        if (!FindCaptionButtonsOrCancel(hwndDlg, &buttons))
-            return;
-        Click(hwndDlg, IDC_INPUTTOCLEAR);
-        RECT rcClient;
-        GetClientRect(hwndDlg, &rcClient);
-        POINT ptAway = {rcClient.right / 2, rcClient.bottom - 2};
-        ClientToScreen(hwndDlg, &ptAway);
-        MouseClick(hwndDlg, ScreenCentre(hwndDlg, buttons.rcOk), ptAway);
-        g_hwndClicked = hwndDlg;
-        SetTimer(nullptr, 0, 0, OnAfterInput);
-    });
-    EXPECT_TRUE(g_bStillOpen) << "a press released off the button ended the dialog";
-    EXPECT_EQ(1, StoredSetting(L"InputToClear"));
-
-    DriveOptionsDialog(hwndOwner, [](HWND hwndDlg) {
-        CaptionButtons buttons;
-        if (!FindCaptionButtonsOrCancel(hwndDlg, &buttons))
-            return;
-        Click(hwndDlg, IDC_INPUTTOCLEAR);
-        POINT pt = ScreenCentre(hwndDlg, buttons.rcClose);
-        MouseClick(hwndDlg, pt, pt);
-    });
-    EXPECT_EQ(1, StoredSetting(L"InputToClear"));
-    EXPECT_EQ(-1, StoredSetting(L"EquelToInput"));
-    DestroyWindow(hwndOwner);
-}
-
-namespace
-{
-
-// Reads a plain dialog template: a sz_Or_Ord field, then the next one.
-const WORD* SkipText(const WORD* p, std::wstring* ps)
+// A sz_Or_Ord field, then the next one.
+const WORD* ReadText(const WORD* p, std::wstring* ps)
 {
     if (*p == 0xFFFF)
     {
@@ -396,62 +149,347 @@ const WORD* AlignToDword(const WORD* p, const void* pBase)
     return reinterpret_cast<const WORD*>(static_cast<const BYTE*>(pBase) + ((nOffset + 3) & ~3));
 }
 
-} // namespace
-
-TEST(OptionsTemplateTest, TheJapaneseTemplateHoldsExactlyTheDesignedDialog)
+// The "OPTION" template of language wLanguage, or the one the resource loader picks for the user
+// when wLanguage is LANG_NEUTRAL.
+DialogTemplate ReadOptionTemplate(WORD wLanguage)
 {
-    HRSRC hrsrc = FindResourceExW(g_hInstance, RT_DIALOG, L"OPTION",
-                                  MAKELANGID(LANG_JAPANESE, SUBLANG_DEFAULT));
-    ASSERT_NE(nullptr, hrsrc);
+    DialogTemplate dialog = {};
+    HRSRC hrsrc = FindResourceExW(g_hInstance, RT_DIALOG, L"OPTION", wLanguage);
+    EXPECT_NE(nullptr, hrsrc) << wLanguage;
+    if (hrsrc == nullptr)
+        return dialog;
     const void* pBase = LockResource(LoadResource(g_hInstance, hrsrc));
     const DLGTEMPLATE* pdt = static_cast<const DLGTEMPLATE*>(pBase);
-    EXPECT_EQ(0x80C800C0u, pdt->style);
-    EXPECT_EQ(0x80000000u, pdt->dwExtendedStyle);
-    EXPECT_EQ(7, pdt->cdit);
-    EXPECT_EQ(0, pdt->x);
-    EXPECT_EQ(0, pdt->y);
-    EXPECT_EQ(131, pdt->cx);
-    EXPECT_EQ(97, pdt->cy);
+    dialog.dwStyle = pdt->style;
+    dialog.dwExStyle = pdt->dwExtendedStyle;
+    dialog.rcUnits = {pdt->x, pdt->y, pdt->cx, pdt->cy};
     const WORD* p = reinterpret_cast<const WORD*>(pdt + 1);
-    std::wstring sMenu, sClass, sCaption, sFace;
-    p = SkipText(p, &sMenu);
-    p = SkipText(p, &sClass);
-    p = SkipText(p, &sCaption);
+    std::wstring sMenu, sClass;
+    p = ReadText(p, &sMenu);
+    p = ReadText(p, &sClass);
     EXPECT_EQ(L"", sMenu);
     EXPECT_EQ(L"", sClass);
-    EXPECT_EQ(L"Vardeko\x306E\xFF75\xFF8C\xFF9F\xFF7C\xFF6E\xFF9D", sCaption);
-    EXPECT_EQ(9, *p++);
-    p = SkipText(p, &sFace);
-    EXPECT_EQ(L"\xFF2D\xFF33 \xFF30\x30B4\x30B7\x30C3\x30AF", sFace);
-
-    struct Item
-    {
-        DWORD dwStyle;
-        short x, y, cx, cy;
-        WORD wId;
-        const wchar_t* pszClass;
-    } aItems[] = {
-        {0x50010003, 7, 7, 83, 10, 1000, L"#128"},    {0x50010003, 7, 22, 117, 10, 1001, L"#128"},
-        {0x50020001, 7, 72, 117, 8, 0xFFFF, L"#130"}, {0x50020001, 7, 82, 117, 8, 0xFFFF, L"#130"},
-        {0x50010003, 7, 37, 117, 10, 1002, L"#128"},  {0x50010003, 7, 52, 117, 10, 1003, L"#128"},
-        {0x50000010, 7, 68, 117, 1, 0xFFFF, L"#130"},
-    };
-    for (const Item& item : aItems)
+    p = ReadText(p, &dialog.sCaption);
+    dialog.wPointSize = *p++;
+    p = ReadText(p, &dialog.sFace);
+    for (int i = 0; i < pdt->cdit; ++i)
     {
         p = AlignToDword(p, pBase);
         const DLGITEMTEMPLATE* pdit = reinterpret_cast<const DLGITEMTEMPLATE*>(p);
-        EXPECT_EQ(item.dwStyle, pdit->style) << item.wId;
         EXPECT_EQ(0u, pdit->dwExtendedStyle);
-        EXPECT_EQ(item.x, pdit->x);
-        EXPECT_EQ(item.y, pdit->y);
-        EXPECT_EQ(item.cx, pdit->cx);
-        EXPECT_EQ(item.cy, pdit->cy);
-        EXPECT_EQ(item.wId, pdit->id);
+        TemplateItem item = {
+            pdit->style, {pdit->x, pdit->y, pdit->cx, pdit->cy}, pdit->id, L"", L""};
         p = reinterpret_cast<const WORD*>(pdit + 1);
-        std::wstring sItemClass, sText;
-        p = SkipText(p, &sItemClass);
-        p = SkipText(p, &sText);
-        EXPECT_EQ(item.pszClass, sItemClass);
+        p = ReadText(p, &item.sClass);
+        p = ReadText(p, &item.sText);
         p += 1 + *p / sizeof(WORD); // creation data
+        dialog.aItems.push_back(item);
     }
+    return dialog;
+}
+
+const DWORD CHECK_BOX_STYLE = WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_AUTOCHECKBOX;
+const DWORD TEXT_LINE_STYLE = WS_CHILD | WS_VISIBLE | WS_GROUP | SS_CENTER;
+const DWORD RULE_STYLE = WS_CHILD | WS_VISIBLE | SS_ETCHEDHORZ;
+const DWORD OK_STYLE = WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_DEFPUSHBUTTON;
+const DWORD CANCEL_STYLE = WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON;
+const WORD NO_ID = 0xFFFF;
+
+bool IsAscii(const std::wstring& s)
+{
+    for (wchar_t ch : s)
+    {
+        if (ch < L' ' || ch > L'~')
+            return false;
+    }
+    return true;
+}
+
+} // namespace
+
+TEST(OptionsTemplateTest, TheJapaneseTemplateHoldsTheHandheldsDialogAndItsButtons)
+{
+    DialogTemplate dialog = ReadOptionTemplate(MAKELANGID(LANG_JAPANESE, SUBLANG_DEFAULT));
+    EXPECT_EQ(static_cast<DWORD>(WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME | DS_SETFONT),
+              dialog.dwStyle);
+    EXPECT_EQ(0u, dialog.dwExStyle); // no caption OK button: the dialog has its own
+    EXPECT_EQ(0, dialog.rcUnits.left);
+    EXPECT_EQ(0, dialog.rcUnits.top);
+    EXPECT_EQ(131, dialog.rcUnits.right);
+    EXPECT_EQ(117, dialog.rcUnits.bottom);
+    EXPECT_EQ(L"Vardeko\x306E\xFF75\xFF8C\xFF9F\xFF7C\xFF6E\xFF9D", dialog.sCaption);
+    EXPECT_EQ(9, dialog.wPointSize);
+    EXPECT_EQ(L"\xFF2D\xFF33 \xFF30\x30B4\x30B7\x30C3\x30AF", dialog.sFace);
+    const TemplateItem aExpected[] = {
+        {CHECK_BOX_STYLE,
+         {7, 7, 83, 10},
+         IDC_EQUELTOINPUT,
+         L"#128",
+         L"'=' "
+         L"\x3067\xFF83\xFF9E\xFF70\xFF80\x3092\xFF72\xFF9D\xFF8C\xFF9F\xFF6F\xFF84\x3059\x308B"},
+        {CHECK_BOX_STYLE,
+         {7, 22, 117, 10},
+         IDC_INPUTTOCLEAR,
+         L"#128",
+         L"\xFF72\xFF9D\xFF8C\xFF9F\xFF6F\xFF84\x5F8C\xFF83\xFF9E\xFF70\xFF80\x3092\xFF75\xFF70"
+         L"\xFF99"
+         L"\xFF78\xFF98\xFF71\xFF08"
+         L"AC\xFF09\x3059\x308B"},
+        {TEXT_LINE_STYLE, {7, 72, 117, 8}, NO_ID, L"#130", L"Vardeko for Palm-size PC v0.20"},
+        {TEXT_LINE_STYLE, {7, 82, 117, 8}, NO_ID, L"#130", L"Calculator keypad input method"},
+        {CHECK_BOX_STYLE,
+         {7, 37, 117, 10},
+         IDC_DIRECTINEX,
+         L"#128",
+         L"\x6F14\x7B97\x7D50\x679C\xFF73\xFF72\xFF9D\xFF84\xFF9E\xFF73\xFF65\xFF80\xFF6F\xFF8C"
+         L"\xFF9F"
+         L"\x3067\xFF80\xFF9E\xFF72\xFF9A\xFF78\xFF84\xFF93\xFF70\xFF84\xFF9E"},
+        {CHECK_BOX_STYLE,
+         {7, 52, 117, 10},
+         IDC_DIRECTOUTEX,
+         L"#128",
+         L"\xFF80\xFF9E\xFF72\xFF9A\xFF78\xFF84\xFF93\xFF70\xFF84\xFF9E\x304B\x3089\x7121\x52B9"
+         L"\xFF8E"
+         L"\xFF9E\xFF80\xFF9D\x3067\x306C\x3051\x308B"},
+        {RULE_STYLE, {7, 68, 117, 1}, NO_ID, L"#130", L""},
+        {OK_STYLE, {20, 96, 50, 14}, IDOK, L"#128", L"OK"},
+        {CANCEL_STYLE, {74, 96, 50, 14}, IDCANCEL, L"#128", L"\xFF77\xFF6C\xFF9D\xFF7E\xFF99"},
+    };
+    ASSERT_EQ(std::size(aExpected), dialog.aItems.size());
+    for (size_t i = 0; i < dialog.aItems.size(); ++i)
+    {
+        const TemplateItem& item = dialog.aItems[i];
+        EXPECT_EQ(aExpected[i].dwStyle, item.dwStyle) << i;
+        EXPECT_TRUE(EqualRect(&aExpected[i].rcUnits, &item.rcUnits)) << i;
+        EXPECT_EQ(aExpected[i].wId, item.wId) << i;
+        EXPECT_EQ(aExpected[i].sClass, item.sClass) << i;
+        EXPECT_EQ(aExpected[i].sText, item.sText) << i;
+    }
+}
+
+TEST(OptionsTemplateTest, TheEnglishTemplateHasTheSameControlsInPlainEnglish)
+{
+    DialogTemplate japanese = ReadOptionTemplate(MAKELANGID(LANG_JAPANESE, SUBLANG_DEFAULT));
+    DialogTemplate english = ReadOptionTemplate(MAKELANGID(LANG_ENGLISH, SUBLANG_ENGLISH_US));
+    EXPECT_EQ(japanese.dwStyle, english.dwStyle);
+    EXPECT_EQ(0u, english.dwExStyle);
+    EXPECT_EQ(L"Vardeko Options", english.sCaption);
+    // The default dialog font, which every desktop has.
+    EXPECT_EQ(8, english.wPointSize);
+    EXPECT_EQ(L"MS Shell Dlg", english.sFace);
+    ASSERT_EQ(japanese.aItems.size(), english.aItems.size());
+    for (size_t i = 0; i < english.aItems.size(); ++i)
+    {
+        const TemplateItem& item = english.aItems[i];
+        EXPECT_EQ(japanese.aItems[i].wId, item.wId) << i;
+        EXPECT_EQ(japanese.aItems[i].dwStyle, item.dwStyle) << i;
+        EXPECT_EQ(japanese.aItems[i].sClass, item.sClass) << i;
+        EXPECT_EQ(japanese.aItems[i].rcUnits.top, item.rcUnits.top) << i;
+        EXPECT_TRUE(IsAscii(item.sText)) << i;
+        EXPECT_EQ(japanese.aItems[i].sText.empty(), item.sText.empty()) << i;
+    }
+}
+
+TEST_F(OptionsDialogTest, ControlsFollowTheTemplateOfTheUsersLanguage)
+{
+    DialogTemplate dialog = ReadOptionTemplate(MAKELANGID(LANG_NEUTRAL, SUBLANG_NEUTRAL));
+    DriveOptionsDialog(nullptr, [&dialog](HWND hwndDlg) {
+        EXPECT_EQ(dialog.dwStyle,
+                  static_cast<DWORD>(GetWindowLongW(hwndDlg, GWL_STYLE)) & dialog.dwStyle);
+        WCHAR szText[64];
+        GetWindowTextW(hwndDlg, szText, 64);
+        EXPECT_EQ(dialog.sCaption, szText);
+        RECT rcWindow;
+        GetWindowRect(hwndDlg, &rcWindow);
+        EXPECT_EQ(0, rcWindow.left); // no owner: the template's position
+        EXPECT_EQ(0, rcWindow.top);
+        // In the template's order, which is also the tab order.
+        HWND hwndControl = GetWindow(hwndDlg, GW_CHILD);
+        for (const TemplateItem& item : dialog.aItems)
+        {
+            ASSERT_NE(nullptr, hwndControl);
+            EXPECT_EQ(item.wId, static_cast<WORD>(GetDlgCtrlID(hwndControl)));
+            EXPECT_EQ(item.dwStyle, static_cast<DWORD>(GetWindowLongW(hwndControl, GWL_STYLE)));
+            // The dialog manager converts position and size each on its own; statics may fit
+            // themselves to their text or line.
+            RECT rcExpected = item.rcUnits;
+            MapDialogRect(hwndDlg, &rcExpected);
+            RECT rc;
+            GetWindowRect(hwndControl, &rc);
+            MapWindowPoints(HWND_DESKTOP, hwndDlg, reinterpret_cast<POINT*>(&rc), 2);
+            if (item.wId != NO_ID)
+            {
+                EXPECT_EQ(rcExpected.left, rc.left) << item.wId;
+                EXPECT_EQ(rcExpected.top, rc.top) << item.wId;
+                EXPECT_EQ(rcExpected.right, rc.right - rc.left) << item.wId;
+                EXPECT_EQ(rcExpected.bottom, rc.bottom - rc.top) << item.wId;
+            }
+            GetWindowTextW(hwndControl, szText, 64);
+            EXPECT_EQ(item.sText, szText);
+            hwndControl = GetWindow(hwndControl, GW_HWNDNEXT);
+        }
+        EXPECT_EQ(nullptr, hwndControl);
+        PressKey(hwndDlg, VK_ESCAPE);
+    });
+}
+
+namespace
+{
+
+// The centre of a control, on the screen.
+POINT ControlCentre(HWND hwndDlg, int nId)
+{
+    RECT rc;
+    GetWindowRect(GetDlgItem(hwndDlg, nId), &rc);
+    return {(rc.left + rc.right) / 2, (rc.top + rc.bottom) / 2};
+}
+
+// Real pointer input through the system's input queue: a click on control nId.
+void MouseClick(HWND hwndDlg, int nId)
+{
+    POINT pt = ControlCentre(hwndDlg, nId);
+    // Another window over the control, or the screen's edge, would take the click.
+    EXPECT_EQ(GetDlgItem(hwndDlg, nId), WindowFromPoint(pt)) << nId;
+    INPUT aInputs[] = {MouseInputAt(pt, 0), MouseInputAt(pt, MOUSEEVENTF_LEFTDOWN),
+                       MouseInputAt(pt, MOUSEEVENTF_LEFTUP)};
+    EXPECT_EQ(3u, SendInput(3, aInputs, sizeof(INPUT)));
+}
+
+// A real key, through the system's input queue, to the active dialog.
+void TypeKey(HWND hwndDlg, WORD wVk)
+{
+    EXPECT_EQ(hwndDlg, GetForegroundWindow());
+    INPUT aInputs[2] = {};
+    aInputs[0].type = aInputs[1].type = INPUT_KEYBOARD;
+    aInputs[0].ki.wVk = aInputs[1].ki.wVk = wVk;
+    aInputs[1].ki.dwFlags = KEYEVENTF_KEYUP;
+    EXPECT_EQ(2u, SendInput(2, aInputs, sizeof(INPUT)));
+}
+
+// The dialog over a window of its own away from the screen's top left corner, where other
+// tests' windows appear.
+HWND CreateClickOwner()
+{
+    return CreateOwner(GetSystemMetrics(SM_CXSCREEN) / 2, GetSystemMetrics(SM_CYSCREEN) / 3, 300,
+                       300);
+}
+
+// Whether the dialog is still open once the input queued before the timer was set has been
+// handled: a timer's message comes only when no input and no posted message is waiting.
+HWND g_hwndClicked;
+bool g_bStillOpen;
+
+void CALLBACK OnAfterInput(HWND, UINT, UINT_PTR idTimer, DWORD)
+{
+    KillTimer(nullptr, idTimer);
+    g_bStillOpen = IsWindow(g_hwndClicked) && IsWindowVisible(g_hwndClicked);
+    if (g_bStillOpen)
+        SendMessageW(g_hwndClicked, WM_COMMAND, IDCANCEL, 0);
+}
+
+// Ends the test's dialog should the input under test have left it open.
+void CancelIfStillOpen(HWND hwndDlg)
+{
+    g_hwndClicked = hwndDlg;
+    SetTimer(nullptr, 0, 0, OnAfterInput);
+}
+
+// Runs the dialog over a window of its own; act ticks a box and ends the dialog with real input.
+// True when the input ended it.
+bool EndedByInput(HWND hwndOwner, std::function<void(HWND)> act)
+{
+    g_bStillOpen = false;
+    DriveOptionsDialog(hwndOwner, [&act](HWND hwndDlg) {
+        act(hwndDlg);
+        CancelIfStillOpen(hwndDlg);
+    });
+    return !g_bStillOpen;
+}
+
+} // namespace
+
+TEST_F(OptionsDialogTest, OkAndEnterSaveCancelAndEscDoNot)
+{
+    StoreSetting(L"DirectOutEx", 1);
+    HWND hwndOwner = CreateClickOwner();
+    EXPECT_TRUE(EndedByInput(hwndOwner, [](HWND hwndDlg) {
+        MouseClick(hwndDlg, IDC_EQUELTOINPUT);
+        MouseClick(hwndDlg, IDOK);
+    })) << "a click on OK left the dialog open";
+    EXPECT_EQ(1, StoredSetting(L"EquelToInput"));
+    EXPECT_EQ(0, StoredSetting(L"InputToClear"));
+    EXPECT_EQ(1, StoredSetting(L"DirectOutEx"));
+    EXPECT_TRUE(g_PadState.bEqualsSends);
+
+    EXPECT_TRUE(EndedByInput(hwndOwner, [](HWND hwndDlg) {
+        MouseClick(hwndDlg, IDC_INPUTTOCLEAR);
+        MouseClick(hwndDlg, IDCANCEL);
+    })) << "a click on Cancel left the dialog open";
+    EXPECT_EQ(0, StoredSetting(L"InputToClear"));
+    EXPECT_FALSE(g_PadState.bClearAfterSending);
+
+    EXPECT_TRUE(EndedByInput(hwndOwner, [](HWND hwndDlg) {
+        MouseClick(hwndDlg, IDC_DIRECTINEX);
+        TypeKey(hwndDlg, VK_RETURN);
+    })) << "Enter left the dialog open";
+    EXPECT_EQ(1, StoredSetting(L"DirectInEx"));
+
+    EXPECT_TRUE(EndedByInput(hwndOwner, [](HWND hwndDlg) {
+        MouseClick(hwndDlg, IDC_DIRECTOUTEX);
+        TypeKey(hwndDlg, VK_ESCAPE);
+    })) << "Esc left the dialog open";
+    EXPECT_EQ(1, StoredSetting(L"DirectOutEx"));
+    DestroyWindow(hwndOwner);
+}
+
+TEST_F(OptionsDialogTest, OverAnOwnerAtTheScreensEdgeTheDialogStaysWithinTheWorkArea)
+{
+    // A floating panel in the bottom right corner, and one half off the top left corner.
+    const POINT aOwners[] = {
+        {GetSystemMetrics(SM_CXSCREEN) - 242, GetSystemMetrics(SM_CYSCREEN) - 98}, {-121, -49}};
+    for (POINT ptOwner : aOwners)
+    {
+        HWND hwndOwner = CreateOwner(ptOwner.x, ptOwner.y, 242, 98);
+        EXPECT_TRUE(EndedByInput(hwndOwner, [hwndOwner](HWND hwndDlg) {
+            RECT rcDlg;
+            GetWindowRect(hwndDlg, &rcDlg);
+            MONITORINFO mi;
+            mi.cbSize = sizeof(mi);
+            GetMonitorInfoW(MonitorFromWindow(hwndOwner, MONITOR_DEFAULTTONEAREST), &mi);
+            RECT rcInside;
+            IntersectRect(&rcInside, &rcDlg, &mi.rcWork);
+            EXPECT_TRUE(EqualRect(&rcInside, &rcDlg))
+                << rcDlg.left << "," << rcDlg.top << "-" << rcDlg.right << "," << rcDlg.bottom;
+            MouseClick(hwndDlg, IDOK);
+        }));
+        EXPECT_EQ(0, StoredSetting(L"EquelToInput")) << "OK was out of reach";
+        ClearSettingsStore();
+        DestroyWindow(hwndOwner);
+    }
+}
+
+// The test program runs in an English locale (see CMakeLists.txt).
+TEST_F(OptionsDialogTest, EnglishLabelsFitTheirBoxes)
+{
+    DriveOptionsDialog(nullptr, [](HWND hwndDlg) {
+        HDC hdc = GetDC(hwndDlg);
+        HGDIOBJ hOldFont =
+            SelectObject(hdc, reinterpret_cast<HFONT>(SendMessageW(hwndDlg, WM_GETFONT, 0, 0)));
+        for (int nId : {IDC_EQUELTOINPUT, IDC_INPUTTOCLEAR, IDC_DIRECTINEX, IDC_DIRECTOUTEX})
+        {
+            WCHAR szText[64];
+            int nChars = GetDlgItemTextW(hwndDlg, nId, szText, 64);
+            EXPECT_TRUE(IsAscii(szText)) << nId;
+            SIZE size;
+            GetTextExtentPoint32W(hdc, szText, nChars, &size);
+            RECT rc;
+            GetClientRect(GetDlgItem(hwndDlg, nId), &rc);
+            // The box and the gap the button leaves before its text.
+            int nBox = GetSystemMetrics(SM_CXMENUCHECK) + GetSystemMetrics(SM_CXEDGE) * 2;
+            EXPECT_LE(nBox + size.cx, rc.right) << nId;
+        }
+        SelectObject(hdc, hOldFont);
+        ReleaseDC(hwndDlg, hdc);
+        PressKey(hwndDlg, VK_ESCAPE);
+    });
 }

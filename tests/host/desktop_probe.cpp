@@ -15,6 +15,9 @@
 //   desktop-probe panel-place SECONDS             prints the panel's top left corner: "X Y"
 //   desktop-probe menu-exit SECONDS               the right mouse button on the panel's grip,
 //                                                 then a click on the menu's last item, Exit
+//   desktop-probe click-dialog ID SECONDS         a mouse click on control ID of the dialog shown
+//   desktop-probe press-key VK SECONDS            key VK down and up once a dialog is the
+//                                                 foreground window
 
 #include "host/host_window.h"
 #include "host/pad_key_names.h"
@@ -251,6 +254,64 @@ int DragGrip(int dx, int dy, double dSeconds)
     return 1;
 }
 
+BOOL CALLBACK FindDialog(HWND hwnd, LPARAM lParam)
+{
+    if (ClassOf(hwnd) == L"#32770" && IsWindowVisible(hwnd))
+    {
+        *reinterpret_cast<HWND*>(lParam) = hwnd;
+        return FALSE;
+    }
+    return TRUE;
+}
+
+HWND ShownDialog()
+{
+    HWND hwndDialog = nullptr;
+    EnumWindows(FindDialog, reinterpret_cast<LPARAM>(&hwndDialog));
+    return hwndDialog;
+}
+
+int ClickDialog(int nId, double dSeconds)
+{
+    HWND hwndControl = nullptr;
+    if (!WaitFor(dSeconds, [&] {
+            HWND hwndDialog = ShownDialog();
+            hwndControl = hwndDialog != nullptr ? GetDlgItem(hwndDialog, nId) : nullptr;
+            return hwndControl != nullptr && IsWindowVisible(hwndControl);
+        }))
+    {
+        printf("no dialog with a control %d appeared\n", nId);
+        return 1;
+    }
+    RECT rc;
+    GetWindowRect(hwndControl, &rc);
+    POINT pt = {(rc.left + rc.right) / 2, (rc.top + rc.bottom) / 2};
+    if (WindowFromPoint(pt) != hwndControl)
+    {
+        printf("control %d at %ld,%ld is covered or off the screen\n", nId, pt.x, pt.y);
+        return 1;
+    }
+    return Click(pt, MOUSEEVENTF_LEFTDOWN, MOUSEEVENTF_LEFTUP) ? 0 : 1;
+}
+
+int PressKey(WORD wVk, double dSeconds)
+{
+    if (!WaitFor(dSeconds, [] {
+            HWND hwndDialog = ShownDialog();
+            return hwndDialog != nullptr && GetForegroundWindow() == hwndDialog;
+        }))
+    {
+        printf("no dialog became the foreground window (it is %s)\n",
+               Describe(GetForegroundWindow()).c_str());
+        return 1;
+    }
+    INPUT aInputs[2] = {};
+    aInputs[0].type = aInputs[1].type = INPUT_KEYBOARD;
+    aInputs[0].ki.wVk = aInputs[1].ki.wVk = wVk;
+    aInputs[1].ki.dwFlags = KEYEVENTF_KEYUP;
+    return SendInput(2, aInputs, sizeof(INPUT)) == 2 ? 0 : 1;
+}
+
 int PanelPlace(double dSeconds)
 {
     RECT rc;
@@ -320,7 +381,8 @@ int Usage()
 {
     printf("usage: desktop-probe wait-foreground CLASS SECONDS | watch-foreground CLASS | "
            "stop-watch | wait-text CLASS TEXT SECONDS | click-keys KEYS SECONDS | close-panel | "
-           "drag-grip DX DY SECONDS | panel-place SECONDS | menu-exit SECONDS\n");
+           "drag-grip DX DY SECONDS | panel-place SECONDS | menu-exit SECONDS | "
+           "click-dialog ID SECONDS | press-key VK SECONDS\n");
     return 2;
 }
 
@@ -349,5 +411,9 @@ int wmain(int argc, wchar_t** argv)
         return PanelPlace(_wtof(argv[2]));
     if (sCommand == L"menu-exit" && argc == 3)
         return MenuExit(_wtof(argv[2]));
+    if (sCommand == L"click-dialog" && argc == 4)
+        return ClickDialog(_wtoi(argv[2]), _wtof(argv[3]));
+    if (sCommand == L"press-key" && argc == 4)
+        return PressKey(static_cast<WORD>(_wtoi(argv[2])), _wtof(argv[3]));
     return Usage();
 }

@@ -26,12 +26,13 @@ stored() {
     "$wine_run" reg query "$key" /v "$1" 2>/dev/null | tr -d '\r' | sed -n "s/.*REG_DWORD *0x//p"
 }
 
-# Runs the host with the arguments; expects the exit status $1 and, when given, exactly the
-# standard output in $expected.
+# Runs the host with the arguments, in the locale run_locale when it is set (Wine takes the user's
+# language and number format from LC_ALL); expects the exit status $1.
+run_locale=
 run() {
     local want=$1 what="${*:2}"
     shift
-    "$wine_run" "$host" "$@" >"$work/out" 2>"$work/err"
+    env ${run_locale:+LC_ALL="$run_locale"} "$wine_run" "$host" "$@" >"$work/out" 2>"$work/err"
     local got=$?
     [ "$got" = "$want" ] || fail "vardeko-host $what: status $got, expected $want; stderr: $(cat "$work/err")"
 }
@@ -116,10 +117,12 @@ text: "5"' "a run after --reset"
 [ "$(stored Radix)" = 0 ] || fail "Radix after --reset: $(stored Radix)"
 [ -z "$(stored EquelToInput)" ] || fail "--reset left EquelToInput"
 
-# The options dialog through the menu's command: the template's texts, the stored options, and
-# cancel changes nothing.
+# The options dialog through the menu's command: the stored options, and cancel changes nothing.
+# A Japanese user interface has the Japanese texts, every other the English ones, which are
+# plain ASCII.
 fresh
 store EquelToInput 1
+run_locale=ja_JP.UTF-8
 run 0 --options-shot "$work/options.png" --print
 expect_output 'dialog "Vardekoのｵﾌﾟｼｮﾝ"
 button 1000 "'"'"'='"'"' でﾃﾞｰﾀをｲﾝﾌﾟｯﾄする" checked
@@ -129,8 +132,27 @@ static -1 "Calculator keypad input method"
 button 1002 "演算結果ｳｲﾝﾄﾞｳ･ﾀｯﾌﾟでﾀﾞｲﾚｸﾄﾓｰﾄﾞ" unchecked
 button 1003 "ﾀﾞｲﾚｸﾄﾓｰﾄﾞから無効ﾎﾞﾀﾝでぬける" unchecked
 static -1 ""
-text: ""' "the options dialog"
+button 1 "OK"
+button 2 "ｷｬﾝｾﾙ"
+text: ""' "the options dialog in Japanese"
 [ "$(png_size "$work/options.png")" = "not a PNG" ] && fail "the options picture is not a PNG"
+english='dialog "Vardeko Options"
+button 1000 "The = key also sends the result" checked
+button 1001 "Clear all (AC) after sending" unchecked
+static -1 "Vardeko for Palm-size PC v0.20"
+static -1 "Calculator keypad input method"
+button 1002 "Tap the display to enter direct mode" unchecked
+button 1003 "Tap a disabled key to leave direct mode" unchecked
+static -1 ""
+button 1 "OK"
+button 2 "Cancel"
+text: ""'
+for run_locale in en_US.UTF-8 de_DE.UTF-8; do
+    run 0 --options-shot "$work/options.png" --print
+    expect_output "$english" "the options dialog in $run_locale"
+    LC_ALL=C grep -q '[^ -~]' "$work/out" && fail "the dialog's texts in $run_locale are not ASCII"
+done
+run_locale=
 [ "$(stored EquelToInput)" = 1 ] || fail "cancel changed EquelToInput"
 [ -z "$(stored InputToClear)" ] || fail "cancel stored InputToClear"
 
