@@ -21,6 +21,7 @@ const int PANEL_HEIGHT = 80;
 // Menu commands: the input methods take one id each from IDM_METHOD_FIRST on.
 const UINT IDM_EXIT = 100;
 const UINT IDM_OPTIONS = 101;
+const UINT IDM_RESET_POSITION = 102; // the floating panel's alone
 const UINT IDM_METHOD_FIRST = 200;
 
 struct HostState

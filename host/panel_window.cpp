@@ -1,5 +1,6 @@
 #include "host/panel_window.h"
 
+#include "base/screen_area.h"
 #include "host/host_window.h"
 #include "host/send_input_callback.h"
 
@@ -11,6 +12,10 @@ namespace
 const WCHAR FLOATING_CLASS[] = L"VardekoHostFloatingPanel";
 const DWORD FLOATING_STYLE = WS_POPUP | WS_BORDER | WS_CLIPCHILDREN;
 const DWORD FLOATING_EX_STYLE = WS_EX_TOPMOST | WS_EX_TOOLWINDOW | WS_EX_NOACTIVATE;
+
+// Window coordinates fit in 16 bits (WM_MOVE carries them so): a stored number beyond is no
+// place but a fault of the stored data.
+const int PLACE_LIMIT = 32767;
 
 SendInputCallback g_PanelCallback;
 
@@ -47,7 +52,10 @@ bool ReadPlace(const WCHAR* pszValue, int* pn)
     if (RegGetValueW(HKEY_CURRENT_USER, PANEL_PLACE_KEY, pszValue, RRF_RT_REG_DWORD, nullptr, &dw,
                      &cb) != ERROR_SUCCESS)
         return false;
-    *pn = static_cast<int>(dw);
+    int n = static_cast<int>(dw);
+    if (n < -PLACE_LIMIT || n > PLACE_LIMIT)
+        return false;
+    *pn = n;
     return true;
 }
 
@@ -68,30 +76,62 @@ void SavePlace()
     RegCloseKey(hkey);
 }
 
-// The remembered place while it is still on a screen; a monitor may have gone since.
-bool RememberedPlace(int nWidth, int nHeight, POINT* ppt)
+void ForgetPlace()
+{
+    RegDeleteKeyValueW(HKEY_CURRENT_USER, PANEL_PLACE_KEY, L"PanelLeft");
+    RegDeleteKeyValueW(HKEY_CURRENT_USER, PANEL_PLACE_KEY, L"PanelTop");
+}
+
+// The remembered place, wherever it lies: the caller keeps the panel on screen.
+bool RememberedPlace(POINT* ppt)
 {
     int x, y;
     if (!ReadPlace(L"PanelLeft", &x) || !ReadPlace(L"PanelTop", &y))
-        return false;
-    RECT rc = {x, y, x + nWidth, y + nHeight};
-    if (MonitorFromRect(&rc, MONITOR_DEFAULTTONULL) == nullptr)
         return false;
     *ppt = {x, y};
     return true;
 }
 
+// Beside the bottom right corner of the window that has the activation when the panel fits there
+// on that window's screen, else in that screen's bottom right corner.
 POINT DefaultPlace(int nWidth, int nHeight)
 {
-    RECT rcWork;
-    SystemParametersInfoW(SPI_GETWORKAREA, 0, &rcWork, 0);
     HWND hwndApplication = GetForegroundWindow();
+    MONITORINFO mi;
+    mi.cbSize = sizeof(mi);
+    GetMonitorInfoW(MonitorFromWindow(hwndApplication, MONITOR_DEFAULTTOPRIMARY), &mi);
+    const RECT& rcWork = mi.rcWork;
     RECT rcApplication;
     if (hwndApplication != nullptr && GetWindowRect(hwndApplication, &rcApplication) &&
         rcApplication.right + nWidth <= rcWork.right && rcApplication.bottom <= rcWork.bottom &&
         rcApplication.bottom - nHeight >= rcWork.top)
         return {rcApplication.right, rcApplication.bottom - nHeight};
     return {rcWork.right - nWidth, rcWork.bottom - nHeight};
+}
+
+// The panel's whole rectangle at pt, or as near to it as the screen allows.
+void MovePanel(HWND hwnd, POINT pt)
+{
+    RECT rc;
+    GetWindowRect(hwnd, &rc);
+    OffsetRect(&rc, pt.x - rc.left, pt.y - rc.top);
+    rc = OnScreenRect(rc);
+    SetWindowPos(hwnd, nullptr, rc.left, rc.top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void KeepOnScreen(HWND hwnd)
+{
+    RECT rc;
+    GetWindowRect(hwnd, &rc);
+    MovePanel(hwnd, {rc.left, rc.top});
+}
+
+void ResetPlace(HWND hwnd)
+{
+    ForgetPlace();
+    RECT rc;
+    GetWindowRect(hwnd, &rc);
+    MovePanel(hwnd, DefaultPlace(rc.right - rc.left, rc.bottom - rc.top));
 }
 
 void ShowPanelMenu(int x, int y)
@@ -128,8 +168,7 @@ void FollowPointer(HWND hwnd)
         return;
     POINT pt;
     GetCursorPos(&pt);
-    SetWindowPos(hwnd, nullptr, pt.x - g_ptGrab.x, pt.y - g_ptGrab.y, 0, 0,
-                 SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    MovePanel(hwnd, {pt.x - g_ptGrab.x, pt.y - g_ptGrab.y});
 }
 
 void EndDrag(HWND hwnd)
@@ -194,7 +233,18 @@ LRESULT CALLBACK FloatingWndProc(HWND hwnd, UINT uMsg, WPARAM wParam, LPARAM lPa
         ShowPanelMenu(pt.x, pt.y);
         return 0;
     }
-    case WM_COMMAND: OnInputMenuCommand(LOWORD(wParam)); return 0;
+    case WM_COMMAND:
+        if (LOWORD(wParam) == IDM_RESET_POSITION)
+            ResetPlace(hwnd);
+        else
+            OnInputMenuCommand(LOWORD(wParam));
+        return 0;
+    // The screens changed: one may have gone or shrunk from under the panel.
+    case WM_DISPLAYCHANGE: KeepOnScreen(hwnd); return 0;
+    case WM_SETTINGCHANGE:
+        if (wParam == SPI_SETWORKAREA)
+            KeepOnScreen(hwnd);
+        return 0;
     case WM_CLOSE: CloseHost(); return 0;
     case WM_DESTROY:
         // Closed before the button's release arrived: the place it was dragged to still counts.
@@ -218,13 +268,16 @@ bool CreatePanelWindow()
     int nWidth = rc.right - rc.left;
     int nHeight = rc.bottom - rc.top;
     POINT pt;
-    if (!RememberedPlace(nWidth, nHeight, &pt))
+    if (!RememberedPlace(&pt))
         pt = DefaultPlace(nWidth, nHeight);
+    rc = OnScreenRect({pt.x, pt.y, pt.x + nWidth, pt.y + nHeight});
     HMENU hmenu = CreateInputMenu();
+    InsertMenuW(hmenu, GetMenuItemCount(hmenu) - 2, MF_BYPOSITION | MF_STRING, IDM_RESET_POSITION,
+                L"Reset position");
     // Created hidden: showing it at creation would activate it.
-    g_Host.hwndMain =
-        CreateWindowExW(FLOATING_EX_STYLE, FLOATING_CLASS, L"Vardeko", FLOATING_STYLE, pt.x, pt.y,
-                        nWidth, nHeight, nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
+    g_Host.hwndMain = CreateWindowExW(FLOATING_EX_STYLE, FLOATING_CLASS, L"Vardeko", FLOATING_STYLE,
+                                      rc.left, rc.top, nWidth, nHeight, nullptr, nullptr,
+                                      GetModuleHandleW(nullptr), nullptr);
     if (g_Host.hwndMain == nullptr)
     {
         DestroyMenu(hmenu);

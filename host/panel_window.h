@@ -11,7 +11,9 @@
 extern const WCHAR PANEL_PLACE_KEY[];
 
 // Creates the panel and shows it without activating it, where it was last left, else beside the
-// window that has the activation, else at the bottom right of the work area.
+// window that has the activation, else at the bottom right of the work area; always wholly within
+// the work area of the monitor nearest to that place. It stays there when dragged and when the
+// screens change; its menu's Reset position returns it to where a first run would open it.
 bool CreatePanelWindow();
 
 // What the panel types into and the panel itself, for a picture: the union of the two windows'

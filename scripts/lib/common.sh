@@ -164,14 +164,15 @@ vardeko_build_quietly() {
     fi
 }
 
-# Starts a private Xvfb server and exports DISPLAY; vardeko_stop_display ends it. The server picks
-# a free display itself and names it (-displayfd): choosing a number that looked free raced with
-# anyone starting a server at the same moment, and the loser, finding the winner's socket, went
-# on with the winner's display, sharing its windows, focus and pointer.
+# Starts a private Xvfb server with a screen of $1 (WIDTHxHEIGHT; 1024x768 when not given) and
+# exports DISPLAY; vardeko_stop_display ends it. The server picks a free display itself and names
+# it (-displayfd): choosing a number that looked free raced with anyone starting a server at the
+# same moment, and the loser, finding the winner's socket, went on with the winner's display,
+# sharing its windows, focus and pointer.
 vardeko_start_display() {
     local named n= i
     named=$(mktemp)
-    Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$named" >/dev/null 2>&1 &
+    Xvfb -displayfd 3 -screen 0 "${1:-1024x768}x24" -nolisten tcp 3>"$named" >/dev/null 2>&1 &
     VARDEKO_XVFB_PID=$!
     for i in $(seq 1 100); do
         if [ "$(wc -l <"$named")" -gt 0 ]; then

@@ -15,6 +15,14 @@
 //   desktop-probe panel-place SECONDS             prints the panel's top left corner: "X Y"
 //   desktop-probe menu-exit SECONDS               the right mouse button on the panel's grip,
 //                                                 then a click on the menu's last item, Exit
+//   desktop-probe drag-grip-far DX DY SECONDS     drags the grip by (DX, DY), perhaps past the
+//                                                 screen's edge; prints the panel's top left
+//                                                 corner once the drag has ended
+//   desktop-probe panel-on-screen SECONDS         prints the panel's rectangle and the work area
+//                                                 of its monitor; status 1 unless the one lies
+//                                                 wholly in the other
+//   desktop-probe command-panel ID                WM_COMMAND ID to the panel, as its menu sends
+//   desktop-probe change-display WIDTH HEIGHT     changes the screen's size (a virtual desktop's)
 //   desktop-probe click-dialog ID SECONDS         a mouse click on control ID of the dialog shown
 //   desktop-probe press-key VK SECONDS            key VK down and up once a dialog is the
 //                                                 foreground window
@@ -254,6 +262,101 @@ int DragGrip(int dx, int dy, double dSeconds)
     return 1;
 }
 
+// The panel's top left corner once the drag that was started has ended: the panel let go of the
+// capture and has not moved for a while.
+int DragGripFar(int dx, int dy, double dSeconds)
+{
+    if (!WaitFor(dSeconds, [] { return PadOfPanel() != nullptr; }))
+    {
+        printf("no floating panel with a pad appeared\n");
+        return 1;
+    }
+    HWND hwndPanel = FloatingPanel();
+    RECT rc;
+    GetWindowRect(hwndPanel, &rc);
+    POINT ptFrom = {rc.left + 20, rc.top + 4};
+    POINT ptTo = {ptFrom.x + dx, ptFrom.y + dy};
+    INPUT aPress[] = {MouseInputAt(ptFrom, 0), MouseInputAt(ptFrom, MOUSEEVENTF_LEFTDOWN)};
+    if (SendInput(2, aPress, sizeof(INPUT)) != 2)
+        return 1;
+    GUITHREADINFO gti = {};
+    gti.cbSize = sizeof(gti);
+    DWORD dwThread = GetWindowThreadProcessId(hwndPanel, nullptr);
+    auto fnCaptured = [&] {
+        return GetGUIThreadInfo(dwThread, &gti) && gti.hwndCapture == hwndPanel;
+    };
+    if (!WaitFor(dSeconds, fnCaptured))
+    {
+        printf("the panel did not take the capture on a press of its grip\n");
+        return 1;
+    }
+    // Beyond the screen the system keeps the pointer at its edge.
+    INPUT aMove[] = {MouseInputAt(ptTo, 0), MouseInputAt(ptTo, MOUSEEVENTF_LEFTUP)};
+    if (SendInput(2, aMove, sizeof(INPUT)) != 2)
+        return 1;
+    RECT rcLast = {};
+    ULONGLONG ullStill = 0;
+    bool bEnded = WaitFor(dSeconds, [&] {
+        GetWindowRect(hwndPanel, &rc);
+        if (fnCaptured() || !EqualRect(&rc, &rcLast))
+        {
+            rcLast = rc;
+            ullStill = GetTickCount64();
+            return false;
+        }
+        return GetTickCount64() - ullStill > 500;
+    });
+    printf("%ld %ld\n", rc.left, rc.top);
+    return bEnded ? 0 : 1;
+}
+
+int PanelOnScreen(double dSeconds)
+{
+    if (!WaitFor(dSeconds, [] { return PadOfPanel() != nullptr; }))
+    {
+        printf("no floating panel\n");
+        return 1;
+    }
+    HWND hwndPanel = FloatingPanel();
+    RECT rc;
+    GetWindowRect(hwndPanel, &rc);
+    MONITORINFO mi;
+    mi.cbSize = sizeof(mi);
+    GetMonitorInfoW(MonitorFromWindow(hwndPanel, MONITOR_DEFAULTTONEAREST), &mi);
+    printf("panel %ld,%ld-%ld,%ld in work area %ld,%ld-%ld,%ld\n", rc.left, rc.top, rc.right,
+           rc.bottom, mi.rcWork.left, mi.rcWork.top, mi.rcWork.right, mi.rcWork.bottom);
+    RECT rcBoth;
+    IntersectRect(&rcBoth, &rc, &mi.rcWork);
+    return EqualRect(&rcBoth, &rc) ? 0 : 1;
+}
+
+int CommandPanel(UINT uId)
+{
+    HWND hwndPanel = FloatingPanel();
+    if (hwndPanel == nullptr)
+    {
+        printf("no floating panel\n");
+        return 1;
+    }
+    PostMessageW(hwndPanel, WM_COMMAND, uId, 0);
+    return 0;
+}
+
+int ChangeDisplay(int nWidth, int nHeight)
+{
+    // The current mode but for its size: Wine finds no mode for the size alone.
+    DEVMODEW dm = {};
+    dm.dmSize = sizeof(dm);
+    EnumDisplaySettingsW(nullptr, ENUM_CURRENT_SETTINGS, &dm);
+    dm.dmPelsWidth = static_cast<DWORD>(nWidth);
+    dm.dmPelsHeight = static_cast<DWORD>(nHeight);
+    LONG lResult = ChangeDisplaySettingsW(&dm, 0);
+    if (lResult == DISP_CHANGE_SUCCESSFUL)
+        return 0;
+    printf("ChangeDisplaySettings answered %ld\n", lResult);
+    return 1;
+}
+
 BOOL CALLBACK FindDialog(HWND hwnd, LPARAM lParam)
 {
     if (ClassOf(hwnd) == L"#32770" && IsWindowVisible(hwnd))
@@ -382,7 +485,9 @@ int Usage()
     printf("usage: desktop-probe wait-foreground CLASS SECONDS | watch-foreground CLASS | "
            "stop-watch | wait-text CLASS TEXT SECONDS | click-keys KEYS SECONDS | close-panel | "
            "drag-grip DX DY SECONDS | panel-place SECONDS | menu-exit SECONDS | "
-           "click-dialog ID SECONDS | press-key VK SECONDS\n");
+           "drag-grip-far DX DY SECONDS | panel-on-screen SECONDS | "
+           "command-panel ID | change-display WIDTH HEIGHT | click-dialog ID SECONDS | "
+           "press-key VK SECONDS\n");
     return 2;
 }
 
@@ -411,6 +516,14 @@ int wmain(int argc, wchar_t** argv)
         return PanelPlace(_wtof(argv[2]));
     if (sCommand == L"menu-exit" && argc == 3)
         return MenuExit(_wtof(argv[2]));
+    if (sCommand == L"drag-grip-far" && argc == 5)
+        return DragGripFar(_wtoi(argv[2]), _wtoi(argv[3]), _wtof(argv[4]));
+    if (sCommand == L"panel-on-screen" && argc == 3)
+        return PanelOnScreen(_wtof(argv[2]));
+    if (sCommand == L"command-panel" && argc == 3)
+        return CommandPanel(static_cast<UINT>(_wtoi(argv[2])));
+    if (sCommand == L"change-display" && argc == 4)
+        return ChangeDisplay(_wtoi(argv[2]), _wtoi(argv[3]));
     if (sCommand == L"click-dialog" && argc == 4)
         return ClickDialog(_wtoi(argv[2]), _wtof(argv[3]));
     if (sCommand == L"press-key" && argc == 4)
