@@ -58,6 +58,8 @@ bool ResetMethod(const std::string& sName)
 
 int Run(const HostScript& script)
 {
+    if (script.bPanel && !script.bScripted && BringOpenPanelIntoView())
+        return 0;
     if (script.bReset)
     {
         g_Host.aMethods = FindInputMethods();

@@ -13,6 +13,16 @@ const WCHAR FLOATING_CLASS[] = L"VardekoHostFloatingPanel";
 const DWORD FLOATING_STYLE = WS_POPUP | WS_BORDER | WS_CLIPCHILDREN;
 const DWORD FLOATING_EX_STYLE = WS_EX_TOPMOST | WS_EX_TOOLWINDOW | WS_EX_NOACTIVATE;
 
+// Held from the first interactive panel's start to its end: a second start finds it, and with it
+// the panel that is open or about to be.
+const WCHAR PANEL_MUTEX[] = L"VardekoFloatingPanel";
+// How long a second start waits for the first one's window to appear.
+const DWORD OPEN_PANEL_WAIT_MS = 10000;
+const DWORD OPEN_PANEL_POLL_MS = 50;
+
+// Posted by a second start: the panel comes into view.
+const UINT WM_SHOW_PANEL = WM_APP + 1;
+
 // Window coordinates fit in 16 bits (WM_MOVE carries them so): a stored number beyond is no
 // place but a fault of the stored data.
 const int PLACE_LIMIT = 32767;
@@ -134,6 +144,13 @@ void ResetPlace(HWND hwnd)
     MovePanel(hwnd, DefaultPlace(rc.right - rc.left, rc.bottom - rc.top));
 }
 
+void ShowPanel(HWND hwnd)
+{
+    KeepOnScreen(hwnd);
+    SetWindowPos(hwnd, HWND_TOPMOST, 0, 0, 0, 0,
+                 SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE | SWP_SHOWWINDOW);
+}
+
 void ShowPanelMenu(int x, int y)
 {
     TrackPopupMenu(g_Host.hmenuInput, TPM_LEFTALIGN | TPM_TOPALIGN | TPM_RIGHTBUTTON, x, y, 0,
@@ -245,6 +262,7 @@ LRESULT CALLBACK FloatingWndProc(HWND hwnd, UINT uMsg, WPARAM wParam, LPARAM lPa
         if (wParam == SPI_SETWORKAREA)
             KeepOnScreen(hwnd);
         return 0;
+    case WM_SHOW_PANEL: ShowPanel(hwnd); return 0;
     case WM_CLOSE: CloseHost(); return 0;
     case WM_DESTROY:
         // Closed before the button's release arrived: the place it was dragged to still counts.
@@ -292,6 +310,28 @@ bool CreatePanelWindow()
     UpdateWindow(g_Host.hwndMain);
     PumpMessages();
     return true;
+}
+
+bool BringOpenPanelIntoView()
+{
+    HANDLE hMutex = CreateMutexW(nullptr, TRUE, PANEL_MUTEX);
+    if (hMutex == nullptr || GetLastError() != ERROR_ALREADY_EXISTS)
+        return false; // this process is the panel; the system releases the mutex at its end
+    for (DWORD dwWaited = 0; dwWaited < OPEN_PANEL_WAIT_MS; dwWaited += OPEN_PANEL_POLL_MS)
+    {
+        HWND hwndPanel = FindWindowW(FLOATING_CLASS, nullptr);
+        if (hwndPanel != nullptr && PostMessageW(hwndPanel, WM_SHOW_PANEL, 0, 0))
+        {
+            CloseHandle(hMutex);
+            return true;
+        }
+        // The other panel ended before its window appeared: this one takes its place.
+        DWORD dwWait = WaitForSingleObject(hMutex, OPEN_PANEL_POLL_MS);
+        if (dwWait == WAIT_OBJECT_0 || dwWait == WAIT_ABANDONED)
+            return false;
+    }
+    CloseHandle(hMutex);
+    return false;
 }
 
 RECT PanelShotArea()

@@ -16,6 +16,10 @@ extern const WCHAR PANEL_PLACE_KEY[];
 // screens change; its menu's Reset position returns it to where a first run would open it.
 bool CreatePanelWindow();
 
+// For an interactive panel, one to a session: when another is open (or still opening), brings it
+// into view, on screen and on top, and returns true; else this process is to be that panel.
+bool BringOpenPanelIntoView();
+
 // What the panel types into and the panel itself, for a picture: the union of the two windows'
 // rectangles on the screen (the panel's alone when no other window is active).
 RECT PanelShotArea();

@@ -21,6 +21,7 @@
 //   desktop-probe panel-on-screen SECONDS         prints the panel's rectangle and the work area
 //                                                 of its monitor; status 1 unless the one lies
 //                                                 wholly in the other
+//   desktop-probe count-panels                    prints how many floating panels are shown
 //   desktop-probe command-panel ID                WM_COMMAND ID to the panel, as its menu sends
 //   desktop-probe change-display WIDTH HEIGHT     changes the screen's size (a virtual desktop's)
 //   desktop-probe click-dialog ID SECONDS         a mouse click on control ID of the dialog shown
@@ -330,6 +331,21 @@ int PanelOnScreen(double dSeconds)
     return EqualRect(&rcBoth, &rc) ? 0 : 1;
 }
 
+BOOL CALLBACK CountPanel(HWND hwnd, LPARAM lParam)
+{
+    if (ClassOf(hwnd) == FLOATING_CLASS && IsWindowVisible(hwnd))
+        ++*reinterpret_cast<int*>(lParam);
+    return TRUE;
+}
+
+int CountPanels()
+{
+    int nCount = 0;
+    EnumWindows(CountPanel, reinterpret_cast<LPARAM>(&nCount));
+    printf("%d\n", nCount);
+    return 0;
+}
+
 int CommandPanel(UINT uId)
 {
     HWND hwndPanel = FloatingPanel();
@@ -485,7 +501,7 @@ int Usage()
     printf("usage: desktop-probe wait-foreground CLASS SECONDS | watch-foreground CLASS | "
            "stop-watch | wait-text CLASS TEXT SECONDS | click-keys KEYS SECONDS | close-panel | "
            "drag-grip DX DY SECONDS | panel-place SECONDS | menu-exit SECONDS | "
-           "drag-grip-far DX DY SECONDS | panel-on-screen SECONDS | "
+           "drag-grip-far DX DY SECONDS | panel-on-screen SECONDS | count-panels | "
            "command-panel ID | change-display WIDTH HEIGHT | click-dialog ID SECONDS | "
            "press-key VK SECONDS\n");
     return 2;
@@ -520,6 +536,8 @@ int wmain(int argc, wchar_t** argv)
         return DragGripFar(_wtoi(argv[2]), _wtoi(argv[3]), _wtof(argv[4]));
     if (sCommand == L"panel-on-screen" && argc == 3)
         return PanelOnScreen(_wtof(argv[2]));
+    if (sCommand == L"count-panels" && argc == 2)
+        return CountPanels();
     if (sCommand == L"command-panel" && argc == 3)
         return CommandPanel(static_cast<UINT>(_wtoi(argv[2])));
     if (sCommand == L"change-display" && argc == 4)

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # The floating panel at home on a desktop, in a fresh Wine prefix on an X display of its own: it
 # opens, is dragged and outlives a change of the screens wholly within the work area; its menu's
-# Reset position.
+# Reset position; a second start leaves one panel.
 # Usage: panel_desktop_test.sh REPOSITORY HOST DLL PROBE WINEARCH
 set -u
 cd "$1"
@@ -116,7 +116,14 @@ vardeko_wine reg query "$place_key" /v PanelLeft >/dev/null 2>&1 &&
 open_panel
 expect_on_screen "a first run"
 [ "$seen" = "$reset" ] || fail "Reset position put the panel at $reset, not at $seen as a first run"
-close_panel "a first run"
+
+# A second start without script options leaves the one panel and ends at once.
+timeout 60 "$WINELOADER" "$host" --panel >/dev/null 2>&1
+second=$?
+[ $second = 0 ] || fail "a second --panel ended with $second"
+[ "$(probe count-panels | tr -d '\r')" = 1 ] ||
+    fail "two starts left $(probe count-panels | tr -d '\r') panels"
+close_panel "after the second start"
 
 # A place kept on a 1280 x 800 screen, opened on a 640 x 480 one.
 store_place 630 470
