@@ -28,6 +28,36 @@ void AddCharacter(std::vector<INPUT>* paInputs, UINT uChar)
     paInputs->push_back(KeyInput(0, static_cast<WORD>(uChar), KEYEVENTF_UNICODE | KEYEVENTF_KEYUP));
 }
 
+// The keyboard layout of the thread whose window has the focus, which turns keys into characters.
+HKL FocusLayout()
+{
+    GUITHREADINFO gti = {};
+    gti.cbSize = sizeof(gti);
+    HWND hwndFocus = GetGUIThreadInfo(0, &gti) ? gti.hwndFocus : nullptr;
+    return GetKeyboardLayout(hwndFocus != nullptr ? GetWindowThreadProcessId(hwndFocus, nullptr)
+                                                  : 0);
+}
+
+// A character as the key that types it on layout hkl, with Shift when it needs Shift, so that
+// programs that read keys rather than characters (consoles) get it too. One that needs other
+// modifiers (AltGr, which could set off shortcuts) or has no key goes as Unicode input.
+void AddTypedCharacter(std::vector<INPUT>* paInputs, WCHAR ch, HKL hkl)
+{
+    SHORT nKey = VkKeyScanExW(ch, hkl);
+    UINT uShift = HIBYTE(nKey);
+    if (nKey == -1 || (uShift & ~1u) != 0)
+    {
+        AddCharacter(paInputs, ch);
+        return;
+    }
+    if (uShift != 0)
+        AddKey(paInputs, VK_SHIFT, false);
+    AddKey(paInputs, LOBYTE(nKey), false);
+    AddKey(paInputs, LOBYTE(nKey), true);
+    if (uShift != 0)
+        AddKey(paInputs, VK_SHIFT, true);
+}
+
 // One call, so that no other input can come between the events.
 void Send(std::vector<INPUT>& aInputs)
 {
@@ -68,9 +98,10 @@ void SendInputCallback::DeliverCharEvents(UINT uVk, UINT uChars, const UINT* puC
 
 void SendInputCallback::DeliverString(const WCHAR* pszText, DWORD dwChars)
 {
+    HKL hkl = FocusLayout();
     std::vector<INPUT> aInputs;
     for (DWORD i = 0; i < dwChars; ++i)
-        AddCharacter(&aInputs, pszText[i]);
+        AddTypedCharacter(&aInputs, pszText[i], hkl);
     if (!aInputs.empty())
         Send(aInputs);
 }

@@ -14,6 +14,7 @@ class SendInputCallback final : public HostCallback
     // one of each; otherwise the characters as Unicode input between the key's down and up (the
     // key's own down and up only when it types nothing).
     void DeliverCharEvents(UINT uVk, UINT uChars, const UINT* puChars) override;
-    // Each character as Unicode input, which no keyboard layout can change.
+    // Each character as the key that types it on the focused window's keyboard layout (with
+    // Shift where needed), else as Unicode input.
     void DeliverString(const WCHAR* pszText, DWORD dwChars) override;
 };

@@ -1,14 +1,16 @@
 #!/usr/bin/env bash
 # The floating panel at home on a desktop, in a fresh Wine prefix on an X display of its own: it
 # opens, is dragged and outlives a change of the screens wholly within the work area; its menu's
-# Reset position; a second start leaves one panel.
-# Usage: panel_desktop_test.sh REPOSITORY HOST DLL PROBE WINEARCH
+# Reset position; a second start leaves one panel; what it types reaches a console, which reads
+# keys rather than characters.
+# Usage: panel_desktop_test.sh REPOSITORY HOST DLL PROBE CONSOLE_READER WINEARCH
 set -u
 cd "$1"
 host=$2
 dll=$3
 probe=$4
-arch=$5
+reader=$5
+arch=$6
 source scripts/lib/common.sh
 work=$(mktemp -d)
 status=0
@@ -124,6 +126,16 @@ second=$?
 [ "$(probe count-panels | tr -d '\r')" = 1 ] ||
     fail "two starts left $(probe count-panels | tr -d '\r') panels"
 close_panel "after the second start"
+
+# The panel types into a console: its characters go as the keys that type them.
+vardeko_wine wineconsole "$reader" "$(vardeko_wine winepath -w "$work/console.txt")" 15 \
+    $wait_seconds >/dev/null 2>&1 &
+console_pid=$!
+probe wait-foreground WineConsoleClass $wait_seconds || fail "the console never became the foreground window"
+vardeko_wine "$host" --panel --reset --keys "1 2 + 3 = Input" >/dev/null 2>&1 ||
+    fail "the panel's run into the console ended with $?"
+wait "$console_pid" ||
+    fail "the console read \"$(cat "$work/console.txt" 2>/dev/null)\", not \"15\""
 
 # A place kept on a 1280 x 800 screen, opened on a 640 x 480 one.
 store_place 630 470
