@@ -2,6 +2,7 @@
 
 #include "engine/calculator.h"
 #include "pad_model/layout.h"
+#include "pad_window/local_number_text.h"
 #include "pad_window/painting.h"
 
 namespace
@@ -66,11 +67,16 @@ void SendKeyEvent(WORD wVirtualKey, WCHAR ch, IIMCallback* pCallback)
     pCallback->SendCharEvents(wVirtualKey, KeyStateDownFlag, 1, &uShift, &uChar);
 }
 
-// The Input action; with bClearAfterSending the calculation is cleared afterwards.
+// The Input action: sends the display text with the decimal separator of the user's locale; with
+// bClearAfterSending the calculation is cleared afterwards.
 void SendDisplayText(HWND hwnd, PadState& state, IIMCallback* pCallback)
 {
     if (pCallback != nullptr)
-        pCallback->SendString(state.szDisplay, lstrlenW(state.szDisplay));
+    {
+        WCHAR szText[LOCAL_NUMBER_TEXT_SIZE];
+        int nChars = ToLocalNumberText(state.szDisplay, szText);
+        pCallback->SendString(szText, nChars);
+    }
     if (state.bClearAfterSending)
     {
         ExecuteCommand(CMD_AC);
