@@ -13,8 +13,8 @@ const int OPTION_COUNT = 4;
 const int g_aOptionIds[OPTION_COUNT] = {IDC_EQUELTOINPUT, IDC_INPUTTOCLEAR, IDC_DIRECTINEX,
                                         IDC_DIRECTOUTEX};
 
-// The working copies the dialog edits while it runs, handed to it through DialogBoxIndirectParamW's
-// lParam and kept in its DWLP_USER slot, as a dialog keeps its own state.
+// The working copies the dialog edits while it runs, handed to it through DialogBoxParamW's lParam
+// and kept in its DWLP_USER slot, as a dialog keeps its own state.
 struct OptionsDialogState
 {
     BOOL abOptions[OPTION_COUNT];
@@ -80,14 +80,10 @@ int ShowOptionsDialog(BOOL* pbEqualsSends, BOOL* pbClearAfterSending,
     for (int i = 0; i < OPTION_COUNT; ++i)
         state.abOptions[i] = *apbOptions[i];
 
-    // A loaded resource lives as long as the module: nothing to unlock or free afterwards.
-    HRSRC hrsrc = FindResourceW(g_hInstance, L"OPTION", RT_DIALOG);
-    HGLOBAL hTemplate = hrsrc != nullptr ? LoadResource(g_hInstance, hrsrc) : nullptr;
-    if (hTemplate == nullptr)
-        return 0;
-    INT_PTR nResult =
-        DialogBoxIndirectParamW(g_hInstance, static_cast<LPCDLGTEMPLATEW>(LockResource(hTemplate)),
-                                hwndOwner, OptionsDlgProc, reinterpret_cast<LPARAM>(&state));
+    // The resource loader picks the template of the user's language; a template that cannot be
+    // found or a dialog that cannot be made ends with -1.
+    INT_PTR nResult = DialogBoxParamW(g_hInstance, L"OPTION", hwndOwner, OptionsDlgProc,
+                                      reinterpret_cast<LPARAM>(&state));
     if (nResult != IDOK)
         return 0;
     for (int i = 0; i < OPTION_COUNT; ++i)
