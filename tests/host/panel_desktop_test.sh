@@ -127,15 +127,38 @@ second=$?
     fail "two starts left $(probe count-panels | tr -d '\r') panels"
 close_panel "after the second start"
 
-# The panel types into a console: its characters go as the keys that type them.
-vardeko_wine wineconsole "$reader" "$(vardeko_wine winepath -w "$work/console.txt")" 15 \
-    $wait_seconds >/dev/null 2>&1 &
-console_pid=$!
-probe wait-foreground WineConsoleClass $wait_seconds || fail "the console never became the foreground window"
-vardeko_wine "$host" --panel --reset --keys "1 2 + 3 = Input" >/dev/null 2>&1 ||
-    fail "the panel's run into the console ended with $?"
-wait "$console_pid" ||
-    fail "the console read \"$(cat "$work/console.txt" 2>/dev/null)\", not \"15\""
+# The panel types into a console: its characters go as the keys that type them. A result that
+# Input sends has the decimal separator of the user's locale, direct mode's key its own ".".
+# Wine keeps the user's number format in the prefix, written by each program that starts with
+# another locale, so the panel is the last program started before it sends.
+# Usage: type_into_console LOCALE TEXT TRANSCRIPT PANEL_ARGUMENT...
+type_into_console() {
+    local locale=$1 text=$2 transcript=$3
+    shift 3
+    rm -f "$work/console.txt"
+    vardeko_wine wineconsole "$reader" "$(vardeko_wine winepath -w "$work/console.txt")" "$text" \
+        $wait_seconds >/dev/null 2>&1 &
+    local console_pid=$!
+    probe wait-foreground WineConsoleClass $wait_seconds ||
+        fail "the console never became the foreground window"
+    env ${locale:+LC_ALL=$locale} "$WINELOADER" "$host" --panel --print "$@" >"$work/transcript" \
+        2>&1 || fail "the panel's run into the console ended with $?"
+    wait "$console_pid" || fail "in ${locale:-the default locale} the console read" \
+        "\"$(cat "$work/console.txt" 2>/dev/null)\", not \"$text\""
+    [ "$(tr -d '\r' <"$work/transcript")" = "$transcript" ] ||
+        fail "in ${locale:-the default locale} the panel sent $(tr -d '\r' <"$work/transcript")"
+}
+type_into_console "" 15 'SendString "15" 2' --reset --keys "1 2 + 3 = Input"
+for locale in de_DE.UTF-8 en_US.UTF-8 ja_JP.UTF-8; do
+    point=.
+    [ $locale = de_DE.UTF-8 ] && point=,
+    type_into_console $locale "3${point}5." "SendString \"3${point}5\" 3
+SendString \".\" 1" --reset --keys "1 . 5 + 2 = Input direct . direct"
+done
+# = with EquelToInput sends the result as Input does.
+vardeko_wine reg add "$VARDEKO_CLSID_KEY" /v EquelToInput /t REG_DWORD /d 1 /f >/dev/null 2>&1
+type_into_console de_DE.UTF-8 5-0,25 'SendString "5" 1
+SendString "-0,25" 5' --keys "1 . 2 5 * 4 = 2 sign / 8 ="
 
 # A place kept on a 1280 x 800 screen, opened on a 640 x 480 one.
 store_place 630 470
