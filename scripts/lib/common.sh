@@ -20,17 +20,18 @@ vardeko_wine() { "$WINELOADER" "$@"; }
 
 # Runs a long step (the command after LABEL and PROGRESS) with its output in a log, and every few
 # seconds, at least every 10, prints LABEL, what the function PROGRESS makes of the log so far and
-# the time taken. On failure the log is shown and the status returned.
+# the time taken. On failure it names the step and shows the log, and returns the step's status.
+# Safe under `set -e`: neither the step nor the progress reader can end the calling script.
 vardeko_with_progress() {
     local label=$1 progress=$2
     shift 2
-    local log start=$SECONDS shown=$SECONDS last= now status
-    log=$(mktemp)
+    local log start=$SECONDS shown=$SECONDS last= now status=0
+    log=$(mktemp) || { echo "$label: cannot make a temporary file" >&2; return 1; }
     "$@" >"$log" 2>&1 &
     local pid=$!
     while kill -0 "$pid" 2>/dev/null; do
         sleep 1
-        now=$("$progress" "$log")
+        now=$("$progress" "$log") || now=
         if { [ "$now" != "$last" ] && [ $((SECONDS - shown)) -ge 3 ]; } ||
             [ $((SECONDS - shown)) -ge 8 ]; then
             printf '   %s: %s, %d s\n' "$label" "${now:-working}" $((SECONDS - start))
@@ -38,22 +39,29 @@ vardeko_with_progress() {
             shown=$SECONDS
         fi
     done
-    wait "$pid"
-    status=$?
-    [ $status -eq 0 ] || cat "$log"
+    wait "$pid" || status=$?
+    if [ $status -ne 0 ]; then
+        cat "$log"
+        echo "$label failed (exit status $status); its output is above" >&2
+    fi
     rm -f "$log"
     return $status
 }
 
-# Progress readers for vardeko_with_progress, each given the log; they never fail.
+# Progress readers for vardeko_with_progress, each given the log. They never fail, whatever the
+# log holds so far (nothing at all, at first), and what they report never goes backwards.
 vardeko_no_progress() { :; }
-vardeko_build_progress() { grep -o '^\[ *[0-9]*%\]' "$1" | tail -1 | tr -d '[] '; }
+# The highest percentage make has printed: make numbers the steps of each target it builds, so
+# with several targets, or two jobs at once, a later line may show less than an earlier one.
+vardeko_build_progress() {
+    sed -n 's/^\[ *\([0-9]*\)%\].*/\1/p' "$1" | sort -n | tail -n 1 | sed 's/$/%/'
+}
 vardeko_install_progress() {
     local total fetched unpacked done
     total=$(sed -n 's/^\([0-9]*\) upgraded, \([0-9]*\) newly installed.*/\2/p' "$1")
-    fetched=$(grep -c '^Get:' "$1")
-    unpacked=$(grep -c '^Unpacking ' "$1")
-    done=$(grep -c '^Setting up ' "$1")
+    fetched=$(grep -c '^Get:' "$1") || true
+    unpacked=$(grep -c '^Unpacking ' "$1") || true
+    done=$(grep -c '^Setting up ' "$1") || true
     if [ -n "$total" ]; then
         echo "of $total packages $fetched fetched, $unpacked unpacked, $done set up"
     fi
