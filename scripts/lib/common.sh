@@ -173,11 +173,15 @@ vardeko_build_quietly() {
 # Starts a private Xvfb server and exports DISPLAY; vardeko_stop_display ends it. The server picks
 # a free display itself and names it (-displayfd): choosing a number that looked free raced with
 # anyone starting a server at the same moment, and the loser, finding the winner's socket, went
-# on with the winner's display, sharing its windows, focus and pointer.
+# on with the winner's display, sharing its windows, focus and pointer. -noreset: an X server
+# resets itself whenever its last client leaves, and a client that connects during the reset is
+# refused. Wine programs come and go in quick succession, the desktop process among them when a
+# Wine session starts; one refused that way cannot load its display driver, and the program that
+# needed the desktop fails to create its windows.
 vardeko_start_display() {
     local named n= i
     named=$(mktemp)
-    Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$named" >/dev/null 2>&1 &
+    Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp -noreset 3>"$named" >/dev/null 2>&1 &
     VARDEKO_XVFB_PID=$!
     for i in $(seq 1 100); do
         if [ "$(wc -l <"$named")" -gt 0 ]; then
