@@ -5,8 +5,13 @@
 # Usage: vardeko_first_runs N KIND...: N first runs, each KIND (win64 or win32) in turn, the
 # 64-bit ones with out/windows, the 32-bit ones with out/windows32. One line each; a failure
 # shows what the host printed and the end of every Wine log of its run, and its prefix is kept
-# under out/first-runs. Returns 1 when any failed.
+# under out/first-runs. A run takes about 20 s, so a quiet stretch says that the runs are still
+# at work. Returns 1 when any failed.
 vardeko_first_runs() {
+    vardeko_with_heartbeat "first runs" vardeko_first_runs_in_turn "$@"
+}
+
+vardeko_first_runs_in_turn() {
     local runs=$1 i kind failed=0 start=$SECONDS
     shift
     local kinds=("$@") root=$VARDEKO_ROOT/out/first-runs
