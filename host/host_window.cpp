@@ -1,5 +1,9 @@
 #include "host/host_window.h"
 
+#include "host/text_escape.h"
+
+#include <cwctype>
+
 HostState g_Host = {nullptr, nullptr, nullptr, nullptr, {}, -1, nullptr, nullptr};
 
 namespace
@@ -9,12 +13,12 @@ const WCHAR MAIN_CLASS[] = L"VardekoHostScreen";
 const WCHAR PANEL_CLASS[] = L"VardekoHostPanel";
 const DWORD MAIN_STYLE = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPCHILDREN;
 
-void ReportSelectFailure(HRESULT hr)
+void ReportSelectFailure(int nIndex, const char* pszFailedCall, HRESULT hr)
 {
-    WCHAR szText[160];
-    wsprintfW(szText, L"The input method could not be selected (error 0x%08lX).",
-              static_cast<unsigned long>(hr));
-    MessageBoxW(g_Host.hwndMain, szText, L"Vardeko host", MB_OK | MB_ICONERROR);
+    std::wstring sText =
+        FromUtf8(ActivationFailureText(g_Host.aMethods[nIndex], pszFailedCall, hr) + ".");
+    sText[0] = towupper(sText[0]);
+    MessageBoxW(g_Host.hwndMain, sText.c_str(), L"Vardeko host", MB_OK | MB_ICONERROR);
 }
 
 // The simulated application's: the screen delivers to it whatever has the focus.
@@ -124,9 +128,10 @@ void OnInputMenuCommand(UINT uId)
     int nIndex = static_cast<int>(uId - IDM_METHOD_FIRST);
     if (nIndex >= 0 && nIndex < static_cast<int>(g_Host.aMethods.size()))
     {
-        HRESULT hr = SelectInputMethod(nIndex);
+        const char* pszFailedCall = nullptr;
+        HRESULT hr = SelectInputMethod(nIndex, &pszFailedCall);
         if (FAILED(hr))
-            ReportSelectFailure(hr);
+            ReportSelectFailure(nIndex, pszFailedCall, hr);
     }
 }
 
@@ -163,12 +168,15 @@ bool CreateHostWindow(bool bFixedPlace)
     return true;
 }
 
-HRESULT SelectInputMethod(int nIndex)
+HRESULT SelectInputMethod(int nIndex, const char** ppszFailedCall)
 {
     DeactivateInputMethod(&g_Host.pMethod);
     g_Host.nActiveMethod = -1;
+    const char* pszFailedCall = nullptr;
     HRESULT hr = ActivateInputMethod(g_Host.aMethods[nIndex].clsid, g_Host.hwndPanel,
-                                     g_Host.pCallback, &g_Host.pMethod);
+                                     g_Host.pCallback, &g_Host.pMethod, &pszFailedCall);
+    if (ppszFailedCall != nullptr)
+        *ppszFailedCall = pszFailedCall;
     if (SUCCEEDED(hr))
         g_Host.nActiveMethod = nIndex;
     ShowActiveMethod();

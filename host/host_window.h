@@ -56,8 +56,9 @@ HMENU CreateInputMenu();
 void OnInputMenuCommand(UINT uId);
 
 // Deselects the current input method and selects method nIndex into the panel. The callback's
-// registration has arrived when this returns.
-HRESULT SelectInputMethod(int nIndex);
+// registration has arrived when this returns. On failure *ppszFailedCall, when given, names the
+// call that failed (see ActivateInputMethod).
+HRESULT SelectInputMethod(int nIndex, const char** ppszFailedCall = nullptr);
 
 // Opens the selected input method's options dialog, owned by the screen; returns when it ends.
 void OpenInputMethodOptions();

@@ -1,15 +1,19 @@
 #include "host/input_methods.h"
 
+#include "host/error_text.h"
+#include "host/text_escape.h"
+
 namespace
 {
 
 const int CLSID_TEXT_CHARS = 39; // {xxxxxxxx-xxxx-xxxx-xxxx-xxxxxxxxxxxx} and a terminator
 const int NAME_CHARS = 256;
+const int PATH_CHARS = MAX_PATH + 1;
 
 // The default value of hkeyParent\pszSubkey as text, or false when it is missing or no text.
 bool ReadDefaultText(HKEY hkeyParent, const WCHAR* pszSubkey, std::wstring* ps)
 {
-    WCHAR szValue[NAME_CHARS];
+    WCHAR szValue[PATH_CHARS];
     DWORD cbValue = sizeof(szValue);
     if (RegGetValueW(hkeyParent, pszSubkey, nullptr, RRF_RT_REG_SZ, nullptr, szValue, &cbValue) !=
         ERROR_SUCCESS)
@@ -58,6 +62,8 @@ std::vector<InputMethodEntry> FindInputMethods()
             continue;
         if (!ReadDefaultText(hkeyClsid, szKey, &entry.sName))
             entry.sName = szKey;
+        ReadDefaultText(hkeyClsid, (std::wstring(szKey) + L"\\InprocServer32").c_str(),
+                        &entry.sServer);
         aMethods.push_back(entry);
     }
     RegCloseKey(hkeyClsid);
@@ -97,14 +103,16 @@ bool ClearInputMethodState(const CLSID& clsid)
 }
 
 HRESULT ActivateInputMethod(const CLSID& clsid, HWND hwndSip, IIMCallback* pCallback,
-                            IInputMethod** ppMethod)
+                            IInputMethod** ppMethod, const char** ppszFailedCall)
 {
     *ppMethod = nullptr;
     IInputMethod* pMethod = nullptr;
+    *ppszFailedCall = "CoCreateInstance";
     HRESULT hr = CoCreateInstance(clsid, nullptr, CLSCTX_INPROC_SERVER, IID_IInputMethod,
                                   reinterpret_cast<void**>(&pMethod));
     if (FAILED(hr))
         return hr;
+    *ppszFailedCall = "Select";
     hr = pMethod->Select(hwndSip);
     if (FAILED(hr))
     {
@@ -123,7 +131,26 @@ HRESULT ActivateInputMethod(const CLSID& clsid, HWND hwndSip, IIMCallback* pCall
     pMethod->RegisterCallback(pCallback);
     pMethod->Showing();
     *ppMethod = pMethod;
+    *ppszFailedCall = nullptr;
     return S_OK;
+}
+
+std::string ActivationFailureText(const InputMethodEntry& entry, const char* pszFailedCall,
+                                  HRESULT hr)
+{
+    std::string sName = ToUtf8(entry.sName.c_str(), entry.sName.size());
+    std::string sFailure = std::string(pszFailedCall) + " failed with " + HresultText(hr);
+    if (lstrcmpA(pszFailedCall, "CoCreateInstance") != 0)
+        return "the input method " + sName + " could not open in the input panel: its " + sFailure +
+               "; try again, or choose another with --method";
+    if (entry.sServer.empty())
+        return "cannot create the input method " + sName + ": " + sFailure +
+               "; its class names no DLL (InprocServer32): register its DLL again with regsvr32";
+    std::string sBits = sizeof(void*) == 8 ? "64" : "32";
+    return "cannot create the input method " + sName + ": " + sFailure + "; its DLL " +
+           ToUtf8(entry.sServer.c_str(), entry.sServer.size()) +
+           " could not be loaded or made no input method: check that it exists and is a " + sBits +
+           "-bit DLL, and register it again with the " + sBits + "-bit regsvr32";
 }
 
 void DeactivateInputMethod(IInputMethod** ppMethod)

@@ -13,7 +13,8 @@ const DWORD SIPF_ON = 0x00000001;
 struct InputMethodEntry
 {
     CLSID clsid;
-    std::wstring sName; // the CLSID key's default value
+    std::wstring sName;   // the CLSID key's default value
+    std::wstring sServer; // its InprocServer32: the DLL that COM loads; empty when missing
 };
 
 // Every class under HKEY_CLASSES_ROOT\CLSID with an IsSIPInputMethod subkey whose default value
@@ -27,9 +28,15 @@ bool ClearInputMethodState(const CLSID& clsid);
 
 // Creates the input method and drives it into the panel hwndSip in the platform's order:
 // Select, GetInfo, ReceiveSipInfo, RegisterCallback, Showing. On failure nothing is left
-// selected or alive and *ppMethod is null.
+// selected or alive, *ppMethod is null and *ppszFailedCall names the call that failed
+// ("CoCreateInstance" or "Select").
 HRESULT ActivateInputMethod(const CLSID& clsid, HWND hwndSip, IIMCallback* pCallback,
-                            IInputMethod** ppMethod);
+                            IInputMethod** ppMethod, const char** ppszFailedCall);
+
+// What a failed activation means for the user, in one message: the input method, the call
+// that failed with its result, and what to do.
+std::string ActivationFailureText(const InputMethodEntry& entry, const char* pszFailedCall,
+                                  HRESULT hr);
 
 // Hiding, Deselect and the last Release, then lets COM unload what is no longer used.
 void DeactivateInputMethod(IInputMethod** ppMethod);

@@ -2,13 +2,13 @@
 // input panel does, for people to try them and for scripts to drive them.
 
 #include "host/console_output.h"
+#include "host/error_text.h"
 #include "host/host_script.h"
 #include "host/host_window.h"
 #include "host/panel_window.h"
 #include "host/script_runner.h"
 #include "host/text_escape.h"
 
-#include <cstdio>
 #include <cwchar>
 
 namespace
@@ -52,7 +52,9 @@ bool ResetMethod(const std::string& sName)
         return true;
     const std::wstring& sMethod = g_Host.aMethods[nMethod].sName;
     WriteError("vardeko-host: cannot clear the saved state of " +
-               ToUtf8(sMethod.c_str(), sMethod.size()) + "\n");
+               ToUtf8(sMethod.c_str(), sMethod.size()) +
+               ", the values of its class key under HKEY_CLASSES_ROOT\\CLSID: check that this "
+               "user may write that key\n");
     return false;
 }
 
@@ -69,17 +71,19 @@ int Run(const HostScript& script)
     bool bCreated = script.bPanel ? CreatePanelWindow() : CreateHostWindow(script.bScripted);
     if (!bCreated)
     {
-        WriteError("vardeko-host: cannot create the host's windows\n");
+        WriteError("vardeko-host: cannot create the host's windows (" +
+                   Win32ErrorText(GetLastError()) +
+                   "): under Wine, check that DISPLAY names an X display that is running\n");
         return EXIT_FAILURE_STATUS;
     }
     int nMethod = ChooseMethod(script.sMethod);
     if (nMethod < 0)
     {
-        WriteError(
-            g_Host.aMethods.empty()
-                ? "vardeko-host: no input method is registered (register one with regsvr32)\n"
-                : "vardeko-host: no input method is called '" + script.sMethod +
-                      "' (registered: " + MethodNames() + ")\n");
+        WriteError(g_Host.aMethods.empty()
+                       ? "vardeko-host: no input method is registered: register one with "
+                         "regsvr32 (scripts/run registers the keypad)\n"
+                       : "vardeko-host: no input method is called '" + script.sMethod +
+                             "' (registered: " + MethodNames() + ")\n");
         if (script.bScripted || !script.sMethod.empty())
         {
             CloseHost();
@@ -88,14 +92,12 @@ int Run(const HostScript& script)
     }
     else
     {
-        HRESULT hr = SelectInputMethod(nMethod);
+        const char* pszFailedCall = nullptr;
+        HRESULT hr = SelectInputMethod(nMethod, &pszFailedCall);
         if (FAILED(hr))
         {
-            char szError[64];
-            snprintf(szError, sizeof(szError), "(error 0x%08lX)\n", static_cast<unsigned long>(hr));
-            const std::wstring& sName = g_Host.aMethods[nMethod].sName;
-            WriteError("vardeko-host: cannot select the input method " +
-                       ToUtf8(sName.c_str(), sName.size()) + " " + szError);
+            WriteError("vardeko-host: " +
+                       ActivationFailureText(g_Host.aMethods[nMethod], pszFailedCall, hr) + "\n");
             CloseHost();
             return EXIT_FAILURE_STATUS;
         }
@@ -125,9 +127,11 @@ int wmain(int argc, wchar_t** argv)
         WriteOutput(g_szHostUsage);
         return 0;
     }
-    if (FAILED(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED)))
+    HRESULT hr = CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
+    if (FAILED(hr))
     {
-        WriteError("vardeko-host: COM is not available\n");
+        WriteError("vardeko-host: COM is not available: CoInitializeEx failed with " +
+                   HresultText(hr) + "\n");
         return EXIT_FAILURE_STATUS;
     }
     int nStatus = Run(script);

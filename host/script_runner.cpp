@@ -1,6 +1,7 @@
 #include "host/script_runner.h"
 
 #include "host/console_output.h"
+#include "host/error_text.h"
 #include "host/host_window.h"
 #include "host/pad_key_names.h"
 #include "host/panel_window.h"
@@ -30,9 +31,8 @@ bool WritePicture(const Picture& picture, const std::string& sFile)
     HRESULT hr = WritePng(picture, FromUtf8(sFile).c_str());
     if (SUCCEEDED(hr))
         return true;
-    char szError[32];
-    snprintf(szError, sizeof(szError), "0x%08lX", static_cast<unsigned long>(hr));
-    WriteError("vardeko-host: cannot write " + sFile + " (error " + szError + ")\n");
+    WriteError("vardeko-host: cannot write the picture " + sFile + ": " + HresultText(hr) +
+               "; check that its folder exists and may be written\n");
     return false;
 }
 
@@ -113,7 +113,8 @@ bool ShootOptions(const ScriptStep& step, int nScale)
     SendMessageW(g_Host.hwndMain, WM_COMMAND, IDM_OPTIONS, 0);
     KillTimer(nullptr, idTimer);
     if (!g_OptionsShot.bFound)
-        WriteError("vardeko-host: the options dialog did not open\n");
+        WriteError("vardeko-host: the options dialog did not open: the input method's "
+                   "UserOptionsDlg returned without showing one\n");
     return g_OptionsShot.bFound && g_OptionsShot.bWritten;
 }
 

@@ -236,7 +236,10 @@ int DragGrip(int dx, int dy, double dSeconds)
     POINT ptHalf = {ptFrom.x + dx / 2, ptFrom.y + dy / 2};
     INPUT aPress[] = {MouseInputAt(ptFrom, 0), MouseInputAt(ptFrom, MOUSEEVENTF_LEFTDOWN)};
     if (SendInput(2, aPress, sizeof(INPUT)) != 2)
+    {
+        printf("SendInput refused the press on the grip\n");
         return 1;
+    }
     // The rest once the panel has taken the press, as a hand moves after pressing.
     HWND hwndPanel = FloatingPanel();
     GUITHREADINFO gti = {};
@@ -251,7 +254,10 @@ int DragGrip(int dx, int dy, double dSeconds)
     INPUT aMove[] = {MouseInputAt(ptHalf, 0), MouseInputAt(ptTo, 0),
                      MouseInputAt(ptTo, MOUSEEVENTF_LEFTUP)};
     if (SendInput(3, aMove, sizeof(INPUT)) != 3)
+    {
+        printf("SendInput refused the drag of the grip\n");
         return 1;
+    }
     RECT rc;
     if (WaitFor(dSeconds, [&] {
             GetWindowRect(FloatingPanel(), &rc);
@@ -467,7 +473,10 @@ int MenuExit(double dSeconds)
     GetWindowRect(FloatingPanel(), &rcPanel);
     POINT ptGrip = {(rcPanel.left + rcPanel.right) / 2, rcPanel.top + 4};
     if (!Click(ptGrip, MOUSEEVENTF_RIGHTDOWN, MOUSEEVENTF_RIGHTUP))
+    {
+        printf("SendInput refused the right click on the grip\n");
         return 1;
+    }
     HWND hwndMenu = nullptr;
     if (!WaitFor(dSeconds, [&] {
             hwndMenu = nullptr;

@@ -190,7 +190,23 @@ grep -q "^usage: vardeko-host" "$work/out" || fail "--help shows no usage"
 # Without the component registered, a script says so and fails.
 "$wine_run" regsvr32 /u /s "Z:${dll//\//\\}"
 run 1 --keys "1" --print
-grep -q "no input method is registered" "$work/err" ||
+grep -q "no input method is registered: register one with regsvr32" "$work/err" ||
     fail "no message without an input method: $(cat "$work/err")"
+
+# An input method registered with a DLL that cannot be loaded, missing or not a DLL at all: the
+# script fails and names the input method, the call, its result and the DLL.
+broken='HKEY_CLASSES_ROOT\CLSID\{6b1f0c2e-3d4a-4e5b-8c6d-7e8f9a0b1c2d}'
+"$wine_run" reg add "$broken" /ve /d "Broken pad" /f >/dev/null 2>&1
+"$wine_run" reg add "$broken\\IsSIPInputMethod" /ve /d 1 /f >/dev/null 2>&1
+echo "not a DLL" >"$work/text.dll"
+for server in "$work/missing.dll" "$work/text.dll"; do
+    "$wine_run" reg add "$broken\\InprocServer32" /ve /d "Z:${server//\//\\}" /f >/dev/null 2>&1
+    run 1 --method "broken PAD" --keys "1" --print
+    [ -s "$work/out" ] && fail "a run with ${server##*/} printed output"
+    grep -qF "cannot create the input method Broken pad: CoCreateInstance failed with HRESULT 0x" \
+        "$work/err" && grep -qF "its DLL Z:${server//\//\\} could not be loaded" "$work/err" ||
+        fail "message for ${server##*/}: $(cat "$work/err")"
+done
+"$wine_run" reg delete "$broken" /f >/dev/null 2>&1
 fresh
 exit $status

@@ -201,7 +201,10 @@ TEST_F(InputMethodsTest, ClearingTheSavedStateKeepsTheRegistration)
 TEST_F(InputMethodsTest, TheHostDrivesTheMethodInThePlatformsOrder)
 {
     IInputMethod* pMethod = nullptr;
-    ASSERT_EQ(S_OK, ActivateInputMethod(CLSID_Fake, hwndPanel, pCallback, &pMethod));
+    const char* pszFailedCall = "";
+    ASSERT_EQ(S_OK,
+              ActivateInputMethod(CLSID_Fake, hwndPanel, pCallback, &pMethod, &pszFailedCall));
+    EXPECT_EQ(nullptr, pszFailedCall);
     EXPECT_EQ(static_cast<IInputMethod*>(&g_fake), pMethod);
     EXPECT_EQ(hwndPanel, g_fake.hwndSelected);
     EXPECT_EQ(pCallback, g_fake.pRegistered);
@@ -222,8 +225,11 @@ TEST_F(InputMethodsTest, AFailedSelectLeavesNothingSelectedOrAlive)
 {
     g_fake.hrSelect = E_FAIL;
     IInputMethod* pMethod = reinterpret_cast<IInputMethod*>(1);
-    EXPECT_EQ(E_FAIL, ActivateInputMethod(CLSID_Fake, hwndPanel, pCallback, &pMethod));
+    const char* pszFailedCall = nullptr;
+    EXPECT_EQ(E_FAIL,
+              ActivateInputMethod(CLSID_Fake, hwndPanel, pCallback, &pMethod, &pszFailedCall));
     EXPECT_EQ(nullptr, pMethod);
+    EXPECT_STREQ("Select", pszFailedCall);
     std::vector<std::string> expected = {"Select", "Deselect", "Release"};
     EXPECT_EQ(expected, g_fake.calls);
     EXPECT_EQ(0, g_fake.lRefCount);
@@ -233,6 +239,9 @@ TEST_F(InputMethodsTest, AFailedSelectLeavesNothingSelectedOrAlive)
 TEST_F(InputMethodsTest, AClassThatCannotBeCreatedIsReported)
 {
     IInputMethod* pMethod = nullptr;
-    EXPECT_TRUE(FAILED(ActivateInputMethod(CLSID_NotMarked, hwndPanel, pCallback, &pMethod)));
+    const char* pszFailedCall = nullptr;
+    EXPECT_TRUE(FAILED(
+        ActivateInputMethod(CLSID_NotMarked, hwndPanel, pCallback, &pMethod, &pszFailedCall)));
     EXPECT_EQ(nullptr, pMethod);
+    EXPECT_STREQ("CoCreateInstance", pszFailedCall);
 }

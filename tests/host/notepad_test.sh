@@ -25,7 +25,8 @@ trap cleanup EXIT
 wait_seconds=120
 
 vardeko_start_display || exit 1
-vardeko_start_wine "$work/wineprefix" "$arch" >/dev/null || exit 1
+vardeko_start_wine "$work/wineprefix" "$arch" >/dev/null ||
+    { echo "the Wine prefix $work/wineprefix could not be readied"; exit 1; }
 vardeko_wine regsvr32 /s "$(vardeko_wine winepath -w "$dll")" || { echo "regsvr32 failed"; exit 1; }
 probe() { vardeko_wine "$probe" "$@"; }
 panel() { vardeko_wine "$host" --panel "$@"; }
