@@ -24,8 +24,6 @@
 namespace
 {
 
-const int PAD_WIDTH = 238;
-const int PAD_HEIGHT = 78;
 const int BLOCK = 40;           // operations per block
 const int DIGITS_PER_ENTRY = 8; // digit taps before an untimed AC starts the number again
 

@@ -66,7 +66,7 @@ bool ParseWhole(const std::string& s, long nMin, long nMax, int* pn)
     return true;
 }
 
-// Each name of the list becomes one tap at its key's centre.
+// Each name of the list becomes one tap of its key.
 bool AddKeys(const std::string& sKeys, HostScript* pScript, std::string* psError)
 {
     size_t nBefore = pScript->aSteps.size();
@@ -91,8 +91,7 @@ bool AddKeys(const std::string& sKeys, HostScript* pScript, std::string* psError
                            : "unknown key '" + sName + "' (--help lists the names)";
             return false;
         }
-        TapPoint pt = KeyCentre(place);
-        pScript->aSteps.push_back({STEP_TAP, pt.x, pt.y, 0, std::string()});
+        pScript->aSteps.push_back({STEP_KEY, 0, 0, 0, std::string(), place});
         i = nEnd;
     }
     if (pScript->aSteps.size() == nBefore)
@@ -106,7 +105,7 @@ bool AddKeys(const std::string& sKeys, HostScript* pScript, std::string* psError
 bool AddTap(const std::string& sPoint, HostScript* pScript, std::string* psError)
 {
     size_t nComma = sPoint.find(',');
-    ScriptStep step = {STEP_TAP, 0, 0, 0, std::string()};
+    ScriptStep step = {STEP_TAP, 0, 0, 0, std::string(), {}};
     if (nComma == std::string::npos ||
         !ParseWhole(sPoint.substr(0, nComma), SHRT_MIN, SHRT_MAX, &step.x) ||
         !ParseWhole(sPoint.substr(nComma + 1), SHRT_MIN, SHRT_MAX, &step.y))
@@ -120,7 +119,7 @@ bool AddTap(const std::string& sPoint, HostScript* pScript, std::string* psError
 
 bool AddScale(const std::string& sScale, HostScript* pScript, std::string* psError)
 {
-    ScriptStep step = {STEP_SCALE, 0, 0, 0, std::string()};
+    ScriptStep step = {STEP_SCALE, 0, 0, 0, std::string(), {}};
     if (!ParseWhole(sScale, 1, MAX_SCALE, &step.nScale))
     {
         *psError = "--scale needs a whole number from 1 to 16, not '" + sScale + "'";
@@ -132,7 +131,7 @@ bool AddScale(const std::string& sScale, HostScript* pScript, std::string* psErr
 
 void AddFileStep(StepKind nKind, const std::string& sFile, HostScript* pScript)
 {
-    pScript->aSteps.push_back({nKind, 0, 0, 0, sFile});
+    pScript->aSteps.push_back({nKind, 0, 0, 0, sFile, {}});
 }
 
 } // namespace
@@ -163,7 +162,7 @@ bool ParseHostScript(const std::vector<std::string>& aArgs, HostScript* pScript,
         }
         if (sOption == "--options")
         {
-            pScript->aSteps.push_back({STEP_OPTIONS, 0, 0, 0, std::string()});
+            pScript->aSteps.push_back({STEP_OPTIONS, 0, 0, 0, std::string(), {}});
             pScript->bScripted = true;
             continue;
         }

@@ -2,11 +2,14 @@
 // What the host's command line asks for: the steps of a script, run in the order given, and the
 // switches that apply to the whole run.
 
+#include "host/pad_key_names.h"
+
 #include <string>
 #include <vector>
 
 enum StepKind
 {
+    STEP_KEY,          // pen down and up at the centre of a key, at the pad's scale when it runs
     STEP_TAP,          // pen down and up at (x, y) of the pad window
     STEP_SCALE,        // pictures written after this step are enlarged nScale times
     STEP_SHOT,         // PNG of the simulated screen
@@ -22,6 +25,7 @@ struct ScriptStep
     int y;
     int nScale;
     std::string sFile; // UTF-8
+    PadKeyPlace place; // STEP_KEY's key
 };
 
 struct HostScript

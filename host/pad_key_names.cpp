@@ -38,10 +38,17 @@ bool FindPadKey(const char* pszName, PadKeyPlace* pPlace)
     return pName != nullptr && Resolve(*pName, pPlace);
 }
 
-TapPoint KeyCentre(const PadKeyPlace& place)
+TapPoint KeyCentre(const PadKeyPlace& place, int nScale)
 {
-    KeyBounds bounds = KeyRectangle(place.nKey, KeyByIndex(place.nPad, place.nKey));
+    KeyBounds bounds = KeyRectangle(place.nKey, KeyByIndex(place.nPad, place.nKey), nScale);
     return {(bounds.nLeft + bounds.nRight) / 2, (bounds.nTop + bounds.nBottom) / 2};
+}
+
+int PadWindowScale(HWND hwndPad)
+{
+    RECT rc = {};
+    GetClientRect(hwndPad, &rc);
+    return PadScale(rc.right, rc.bottom);
 }
 
 void TapPadWindow(HWND hwndPad, int x, int y)
@@ -53,6 +60,6 @@ void TapPadWindow(HWND hwndPad, int x, int y)
 
 void TapPadKey(HWND hwndPad, const PadKeyPlace& place)
 {
-    TapPoint pt = KeyCentre(place);
+    TapPoint pt = KeyCentre(place, PadWindowScale(hwndPad));
     TapPadWindow(hwndPad, pt.x, pt.y);
 }

@@ -22,11 +22,14 @@ struct TapPoint
     int y;
 };
 
-// The centre of the key's rectangle in the pad window's client coordinates.
-TapPoint KeyCentre(const PadKeyPlace& place);
+// The centre of the key's rectangle in the pad window's client coordinates, at scale nScale.
+TapPoint KeyCentre(const PadKeyPlace& place, int nScale);
+
+// The scale at which the pad window draws, as the pad takes it from its client area's size.
+int PadWindowScale(HWND hwndPad);
 
 // A tap as the pen makes it: pen down and pen up at (x, y) of the pad window's client area, sent,
 // so that what the tap repaints is painted when this returns.
 void TapPadWindow(HWND hwndPad, int x, int y);
-// The same at the centre of the key.
+// The same at the centre of the key, at the pad window's scale.
 void TapPadKey(HWND hwndPad, const PadKeyPlace& place);

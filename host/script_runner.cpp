@@ -124,6 +124,12 @@ void Tap(int x, int y)
     PumpMessages();
 }
 
+void TapKey(const PadKeyPlace& place)
+{
+    TapPadKey(PadWindow(), place);
+    PumpMessages();
+}
+
 // The simulated screen, or the floating panel with the application it types into.
 bool SaveShot(int nScale, const std::string& sFile)
 {
@@ -140,6 +146,7 @@ bool RunStep(const ScriptStep& step, int* pnScale)
 {
     switch (step.nKind)
     {
+    case STEP_KEY: TapKey(step.place); return true;
     case STEP_TAP: Tap(step.x, step.y); return true;
     case STEP_SCALE: *pnScale = step.nScale; return true;
     case STEP_SHOT: return SaveShot(*pnScale, step.sFile);

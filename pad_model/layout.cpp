@@ -202,18 +202,25 @@ const KeyDef* KeyByIndex(int nPadType, int nKey)
     return &g_Layout.aPads[nPadType].aKeys[nKey];
 }
 
-KeyBounds KeyRectangle(int nKey, const KeyDef* pKey)
+int PadScale(int nWidth, int nHeight)
 {
-    KeyBounds bounds = {pKey->nLeft, pKey->nTop, pKey->nLeft + pKey->nWidth,
-                        pKey->nTop + pKey->nHeight};
+    int nScale = MAX_PAD_SCALE;
+    while (nScale > 1 && (PAD_WIDTH * nScale > nWidth || PAD_HEIGHT * nScale > nHeight))
+        --nScale;
+    return nScale;
+}
+
+KeyBounds KeyRectangle(int nKey, const KeyDef* pKey, int nScale)
+{
+    int nLeft = pKey->nLeft;
+    int nTop = pKey->nTop;
     if (nKey >= DIRECT_KEY_BASE)
     {
-        bounds.nLeft += g_Layout.header.nDirectLeft;
-        bounds.nRight += g_Layout.header.nDirectLeft;
-        bounds.nTop += g_Layout.header.nDirectTop;
-        bounds.nBottom += g_Layout.header.nDirectTop;
+        nLeft += g_Layout.header.nDirectLeft;
+        nTop += g_Layout.header.nDirectTop;
     }
-    return bounds;
+    return {nLeft * nScale, nTop * nScale, (nLeft + pKey->nWidth) * nScale,
+            (nTop + pKey->nHeight) * nScale};
 }
 
 bool IsActiveInDirectMode(const KeyDef* pKey)

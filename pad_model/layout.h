@@ -83,7 +83,15 @@ const int DIRECT_KEY_BASE = 1000;
 const int RADIX_STRIP_FIRST_KEY = 25;
 const int RADIX_STRIP_LAST_KEY = 28;
 
-// The display box's white interior.
+// The whole pad's artwork, the pad at scale 1.
+const int PAD_WIDTH = 238;
+const int PAD_HEIGHT = 78;
+
+// The pad also draws itself enlarged pixel for pixel, each of its pixels N x N pixels of the
+// window, for N up to this.
+const int MAX_PAD_SCALE = 4;
+
+// The display box's white interior, at scale 1.
 const int DISPLAY_LEFT = 14;
 const int DISPLAY_TOP = 3;
 const int DISPLAY_RIGHT = 178;
@@ -102,9 +110,13 @@ struct KeyBounds
     int32_t nBottom;
 };
 
-// Where key nKey (pKey, as KeyByIndex gives it) lies in the window: direct row keys are moved
-// by the direct row origin.
-KeyBounds KeyRectangle(int nKey, const KeyDef* pKey);
+// The scale of the pad in a client area of nWidth x nHeight: the largest N up to MAX_PAD_SCALE
+// at which the whole pad fits, drawn from the origin; 1 when not even scale 1 fits.
+int PadScale(int nWidth, int nHeight);
+
+// Where key nKey (pKey, as KeyByIndex gives it) lies in the window at scale nScale: direct row
+// keys are moved by the direct row origin, then the whole rectangle is enlarged nScale times.
+KeyBounds KeyRectangle(int nKey, const KeyDef* pKey, int nScale);
 
 // A pad key that still works in direct mode: the toggle and every key with a character.
 bool IsActiveInDirectMode(const KeyDef* pKey);

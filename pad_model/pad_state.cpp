@@ -8,5 +8,12 @@ PadState g_PadState;
 void InitPadState()
 {
     g_PadState.nPressedKey = NO_KEY;
-    g_PadState.rcDisplay = {DISPLAY_LEFT, DISPLAY_TOP, DISPLAY_RIGHT, DISPLAY_BOTTOM};
+    SetPadScale(g_PadState, 1);
+}
+
+void SetPadScale(PadState& state, int nScale)
+{
+    state.nScale = nScale;
+    state.rcDisplay = {DISPLAY_LEFT * nScale, DISPLAY_TOP * nScale, DISPLAY_RIGHT * nScale,
+                       DISPLAY_BOTTOM * nScale};
 }

@@ -16,7 +16,8 @@ struct PadState
     BOOL bDirect;
     int nPressedKey; // key index held under the pen, or NO_KEY
     WCHAR szDisplay[PAD_DISPLAY_CHARS + 1];
-    RECT rcDisplay; // constant
+    int nScale;     // each pixel of the artwork is nScale x nScale pixels of the window, 1 to 4
+    RECT rcDisplay; // the display box's interior at that scale
     // The four options, each stored under the registry value named beside it.
     BOOL bEqualsSends;             // "EquelToInput": = also sends the result, as Input does
     BOOL bClearAfterSending;       // "InputToClear": all clear after the display is sent
@@ -27,9 +28,13 @@ struct PadState
 
 extern PadState g_PadState;
 
-// Completes the record as the module's load must find it: no pressed key and the display
-// rectangle, every other field zero as the storage starts. The module's entry calls it on load.
+// Completes the record as the module's load must find it: no pressed key, scale 1 and its
+// display rectangle, every other field zero as the storage starts. The module's entry calls it on
+// load.
 void InitPadState();
+
+// The one place the scale changes: nScale and the display rectangle that goes with it.
+void SetPadScale(PadState& state, int nScale);
 
 // The pad window's own record, kept in its user data slot.
 struct PadWindowData

@@ -34,9 +34,9 @@ void CancelPress(HWND hwnd, PadState& state)
     InvertKey(hwnd, state, nKey, nullptr);
 }
 
-bool PointInKey(int nKey, const KeyDef* pKey, int x, int y)
+bool PointInKey(const PadState& state, int nKey, const KeyDef* pKey, int x, int y)
 {
-    KeyBounds bounds = KeyRectangle(nKey, pKey);
+    KeyBounds bounds = KeyRectangle(nKey, pKey, state.nScale);
     return x >= bounds.nLeft && x < bounds.nRight && y >= bounds.nTop && y < bounds.nBottom;
 }
 
@@ -77,6 +77,17 @@ void OnPadImInfo(HWND hwnd, WPARAM wParam, LPARAM lParam)
         // Repaint TRUE: the pad is drawn for its new size at the next WM_PAINT.
         MoveWindow(hwnd, 0, 0, rc.right - rc.left, rc.bottom - rc.top, TRUE);
     }
+}
+
+// The host sizes the pad through its panel: the pad takes the largest scale that fits the new
+// client area. A resize repaints only the area it adds; at a new scale every pixel changes.
+void OnSize(HWND hwnd, PadState& state, int nWidth, int nHeight)
+{
+    int nScale = PadScale(nWidth, nHeight);
+    if (nScale == state.nScale)
+        return;
+    SetPadScale(state, nScale);
+    InvalidateRect(hwnd, nullptr, FALSE);
 }
 
 // The pen: down presses a key, a move off it cancels the press, up performs it (ReleaseKey). A
@@ -139,6 +150,7 @@ LRESULT CALLBACK PadWndProc(HWND hwnd, UINT uMsg, WPARAM wParam, LPARAM lParam)
     // exposure.
     case WM_PAINT: PaintPad(hwnd, state); return 0;
     case WM_PAD_IMINFO: OnPadImInfo(hwnd, wParam, lParam); return 0;
+    case WM_SIZE: OnSize(hwnd, state, LOWORD(lParam), HIWORD(lParam)); return 0;
     case WM_LBUTTONDOWN:
     case WM_LBUTTONDBLCLK: OnPenDown(hwnd, state, LOWORD(lParam), HIWORD(lParam)); return 0;
     case WM_MOUSEMOVE: OnPenMove(hwnd, state, LOWORD(lParam), HIWORD(lParam)); return 0;
@@ -191,7 +203,7 @@ int HitTestKey(const PadState& state, int x, int y)
     for (int i = 0; i < g_Layout.header.nKeyCount[nPad] && nResult == NO_KEY; ++i)
     {
         const KeyDef* pKey = KeyByIndex(nPad, i);
-        if ((!state.bDirect || IsActiveInDirectMode(pKey)) && PointInKey(i, pKey, x, y))
+        if ((!state.bDirect || IsActiveInDirectMode(pKey)) && PointInKey(state, i, pKey, x, y))
             nResult = i;
         if (pKey->wKind == KEY_DIRECT)
             nToggle = i;
@@ -203,7 +215,7 @@ int HitTestKey(const PadState& state, int x, int y)
             for (int j = 0; j < DIRECT_ROW_KEYS; ++j)
             {
                 int nKey = DIRECT_KEY_BASE + j;
-                if (PointInKey(nKey, KeyByIndex(nPad, nKey), x, y))
+                if (PointInKey(state, nKey, KeyByIndex(nPad, nKey), x, y))
                     nResult = nKey;
             }
         }

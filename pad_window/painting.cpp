@@ -7,17 +7,34 @@
 namespace
 {
 
-// The text rectangle: the display less a margin of 4 pixels at each side.
+// The text rectangle: the display less a margin of 4 pixels at each side, at scale 1.
 const int DISPLAY_TEXT_MARGIN = 4;
 
-// The smallest character height a display text is shrunk to; a text that does not fit even then
-// is drawn at that height and cut at the left.
+// The display's font at scale 1: the system font's face and weight in the cell of 16 x 7 pixels it
+// has at 96 DPI. Pixels of the pad, not points: the system font grows with the system's DPI, and
+// the pad does not unless the host makes it larger.
+const int DISPLAY_FONT_HEIGHT = 16;
+const int DISPLAY_FONT_WIDTH = 7;
+
+// The smallest character height a display text is shrunk to, at scale 1; a text that does not fit
+// even then is drawn at that height and cut at the left.
 const int MIN_FIT_FONT_HEIGHT = 8;
 
 const WCHAR* const g_apszPadBitmaps[PAD_COUNT] = {L"PAD1", L"PAD2"};
 
-// Copies the bitmap named pszName from its origin to (x, y) with rop; false when it is missing.
-bool DrawBitmap(HDC hdc, HDC hdcMem, const WCHAR* pszName, int x, int y, DWORD dwRop)
+// Copies the nWidth x nHeight pixels of artwork at (xSrc, ySrc) of hdcMem to the artwork's place
+// (x, y), each pixel enlarged to nScale x nScale pixels of the window: at scale 1 a plain copy.
+void BlitArtwork(HDC hdc, int nScale, int x, int y, int nWidth, int nHeight, HDC hdcMem, int xSrc,
+                 int ySrc, DWORD dwRop)
+{
+    StretchBlt(hdc, x * nScale, y * nScale, nWidth * nScale, nHeight * nScale, hdcMem, xSrc, ySrc,
+               nWidth, nHeight, dwRop);
+}
+
+// Copies the bitmap named pszName to the artwork's place (x, y) with rop; false when it is
+// missing.
+bool DrawBitmap(const PadState& state, HDC hdc, HDC hdcMem, const WCHAR* pszName, int x, int y,
+                DWORD dwRop)
 {
     HBITMAP hbm = LoadModuleBitmap(pszName);
     if (hbm == nullptr)
@@ -25,7 +42,7 @@ bool DrawBitmap(HDC hdc, HDC hdcMem, const WCHAR* pszName, int x, int y, DWORD d
     BITMAP bm;
     GetObjectW(hbm, sizeof(bm), &bm);
     HGDIOBJ hbmDefault = SelectObject(hdcMem, hbm);
-    BitBlt(hdc, x, y, bm.bmWidth, bm.bmHeight, hdcMem, 0, 0, dwRop);
+    BlitArtwork(hdc, state.nScale, x, y, bm.bmWidth, bm.bmHeight, hdcMem, 0, 0, dwRop);
     SelectObject(hdcMem, hbmDefault);
     DeleteObject(hbm);
     return true;
@@ -56,9 +73,10 @@ void GreyInactiveKeys(const PadState& state, HDC hdc, HDC hdcMem)
         const KeyDef* pKey = KeyByIndex(nPad, i);
         if (IsActiveInDirectMode(pKey))
             continue;
-        KeyBounds bounds = KeyRectangle(i, pKey);
-        BitBlt(hdc, bounds.nLeft + 1, bounds.nTop + 1, bounds.nRight - bounds.nLeft - 2,
-               bounds.nBottom - bounds.nTop - 2, hdcMem, 0, 0, SRCPAINT);
+        KeyBounds bounds = KeyRectangle(i, pKey, 1);
+        BlitArtwork(hdc, state.nScale, bounds.nLeft + 1, bounds.nTop + 1,
+                    bounds.nRight - bounds.nLeft - 2, bounds.nBottom - bounds.nTop - 2, hdcMem, 0,
+                    0, SRCPAINT);
     }
     SelectObject(hdcMem, hbmDefault);
     DeleteObject(hbm);
@@ -71,35 +89,44 @@ int TextWidth(HDC hdc, const WCHAR* pszText)
     return size.cx;
 }
 
-// Selects into hdc the largest variant of its current font, by character height, in which the
-// text is at most nWidth pixels wide, and returns it for DeleteObject; nullptr when the current
-// font fits already (its pixels stay exactly as they were) or no variant can be made.
-HFONT SelectFittingFont(HDC hdc, const WCHAR* pszText, int nWidth)
+// Selects into hdc the display's font at scale nScale or, for a text wider than nWidth pixels,
+// its largest variant by character height in which the text fits. Returns the font made for it,
+// for DeleteObject: nullptr when the system font, a device context's own, is the display's
+// already, as at 96 DPI and scale 1, or when no font can be made and that one draws.
+HFONT SelectDisplayFont(HDC hdc, const WCHAR* pszText, int nWidth, int nScale)
 {
-    if (TextWidth(hdc, pszText) <= nWidth)
-        return nullptr;
     LOGFONTW lf;
-    TEXTMETRICW tm;
-    if (GetObjectW(GetCurrentObject(hdc, OBJ_FONT), sizeof(lf), &lf) != sizeof(lf) ||
-        !GetTextMetricsW(hdc, &tm))
+    if (GetObjectW(GetStockObject(SYSTEM_FONT), sizeof(lf), &lf) != sizeof(lf))
         return nullptr;
-    HFONT hfontFit = nullptr;
-    for (int nHeight = tm.tmHeight - tm.tmInternalLeading - 1; nHeight >= MIN_FIT_FONT_HEIGHT;
-         --nHeight)
+    HFONT hfont = nullptr;
+    if (lf.lfHeight != DISPLAY_FONT_HEIGHT * nScale || lf.lfWidth != DISPLAY_FONT_WIDTH * nScale)
+    {
+        lf.lfHeight = DISPLAY_FONT_HEIGHT * nScale;
+        lf.lfWidth = DISPLAY_FONT_WIDTH * nScale;
+        hfont = CreateFontIndirectW(&lf);
+        if (hfont == nullptr)
+            return nullptr;
+        SelectObject(hdc, hfont);
+    }
+    TEXTMETRICW tm;
+    if (TextWidth(hdc, pszText) <= nWidth || !GetTextMetricsW(hdc, &tm))
+        return hfont;
+    lf.lfWidth = 0;
+    for (int nHeight = tm.tmHeight - tm.tmInternalLeading - 1;
+         nHeight >= MIN_FIT_FONT_HEIGHT * nScale; --nHeight)
     {
         lf.lfHeight = -nHeight; // the character height, without internal leading
-        lf.lfWidth = 0;
-        HFONT hfont = CreateFontIndirectW(&lf);
-        if (hfont == nullptr)
+        HFONT hfontSmaller = CreateFontIndirectW(&lf);
+        if (hfontSmaller == nullptr)
             break;
-        SelectObject(hdc, hfont);
-        if (hfontFit != nullptr)
-            DeleteObject(hfontFit);
-        hfontFit = hfont;
+        SelectObject(hdc, hfontSmaller);
+        if (hfont != nullptr)
+            DeleteObject(hfont);
+        hfont = hfontSmaller;
         if (TextWidth(hdc, pszText) <= nWidth)
             break;
     }
-    return hfontFit;
+    return hfont;
 }
 
 void DrawDisplayText(const PadState& state, HDC hdc)
@@ -108,18 +135,31 @@ void DrawDisplayText(const PadState& state, HDC hdc)
     int nOldMode = SetBkMode(hdc, OPAQUE);
     COLORREF crOldBack = SetBkColor(hdc, RGB(255, 255, 255));
     RECT rcText = state.rcDisplay;
-    rcText.left += DISPLAY_TEXT_MARGIN;
-    rcText.right -= DISPLAY_TEXT_MARGIN;
+    rcText.left += DISPLAY_TEXT_MARGIN * state.nScale;
+    rcText.right -= DISPLAY_TEXT_MARGIN * state.nScale;
     HGDIOBJ hfontDefault = GetCurrentObject(hdc, OBJ_FONT);
-    HFONT hfontFit = SelectFittingFont(hdc, state.szDisplay, rcText.right - rcText.left);
+    HFONT hfont = SelectDisplayFont(hdc, state.szDisplay, rcText.right - rcText.left, state.nScale);
     DrawTextW(hdc, state.szDisplay, -1, &rcText, DT_RIGHT | DT_VCENTER | DT_SINGLELINE);
-    if (hfontFit != nullptr)
-    {
-        SelectObject(hdc, hfontDefault);
-        DeleteObject(hfontFit);
-    }
+    SelectObject(hdc, hfontDefault);
+    if (hfont != nullptr)
+        DeleteObject(hfont);
     SetBkColor(hdc, crOldBack);
     SetBkMode(hdc, nOldMode);
+}
+
+// The window beyond the pad, right of it and below it, in the artwork's light gray background:
+// the room a panel leaves around a pad drawn at a whole scale from its origin.
+void FillBeyondPad(HWND hwnd, const PadState& state, HDC hdc)
+{
+    RECT rcClient;
+    GetClientRect(hwnd, &rcClient);
+    int nRight = PAD_WIDTH * state.nScale;
+    int nBottom = PAD_HEIGHT * state.nScale;
+    HBRUSH hbr = static_cast<HBRUSH>(GetStockObject(LTGRAY_BRUSH));
+    RECT rcRight = {nRight, 0, rcClient.right, rcClient.bottom};
+    RECT rcBelow = {0, nBottom, nRight, rcClient.bottom};
+    FillRect(hdc, &rcRight, hbr);
+    FillRect(hdc, &rcBelow, hbr);
 }
 
 // True when the update rectangle lies within the display box and the display shows its text:
@@ -151,13 +191,16 @@ void PaintPad(HWND hwnd, const PadState& state)
     }
     // The bitmaps are selected into a memory DC of the window's format and copied from there.
     HDC hdcMem = CreateCompatibleDC(hdc);
+    // Enlarged, each artwork pixel becomes a block of its own colour, nothing blended.
+    SetStretchBltMode(hdc, COLORONCOLOR);
 
-    DrawBitmap(hdc, hdcMem, g_apszPadBitmaps[state.nPadType], 0, 0, SRCCOPY);
+    DrawBitmap(state, hdc, hdcMem, g_apszPadBitmaps[state.nPadType], 0, 0, SRCCOPY);
+    FillBeyondPad(hwnd, state, hdc);
     if (state.nPadType == PAD_SCIENTIFIC)
     {
         const WCHAR* pszOverlay = OverlayBitmap(state);
         if (pszOverlay != nullptr)
-            DrawBitmap(hdc, hdcMem, pszOverlay, g_Layout.header.nOverlayLeft,
+            DrawBitmap(state, hdc, hdcMem, pszOverlay, g_Layout.header.nOverlayLeft,
                        g_Layout.header.nOverlayTop, SRCCOPY);
     }
     else
@@ -167,7 +210,7 @@ void PaintPad(HWND hwnd, const PadState& state)
 
     if (state.bDirect)
     {
-        DrawBitmap(hdc, hdcMem, L"PAD_DIRECT", g_Layout.header.nDirectLeft,
+        DrawBitmap(state, hdc, hdcMem, L"PAD_DIRECT", g_Layout.header.nDirectLeft,
                    g_Layout.header.nDirectTop, SRCCOPY);
         GreyInactiveKeys(state, hdc, hdcMem);
     }
@@ -190,7 +233,7 @@ void InvertKey(HWND hwnd, const PadState& state, int nKey, HDC hdc)
         return;
     // Outside WM_PAINT the window's own DC draws at once, with no repaint in between.
     HDC hdcWindow = hdc == nullptr ? GetDC(hwnd) : hdc;
-    KeyBounds bounds = KeyRectangle(nKey, pKey);
+    KeyBounds bounds = KeyRectangle(nKey, pKey, state.nScale);
     PatBlt(hdcWindow, bounds.nLeft, bounds.nTop, bounds.nRight - bounds.nLeft,
            bounds.nBottom - bounds.nTop, DSTINVERT); // inverting twice restores it
     if (hdc == nullptr)
@@ -203,18 +246,19 @@ void DrawRadixIndicator(HWND hwnd, const PadState& state)
         return;
     HDC hdcWindow = GetDC(hwnd);
     HDC hdcMem = CreateCompatibleDC(hdcWindow);
+    SetStretchBltMode(hdcWindow, COLORONCOLOR);
     HBITMAP hbm = LoadModuleBitmap(g_apszPadBitmaps[PAD_PROGRAMMER]);
     if (hbm != nullptr)
     {
         // The strip from the first radix key's top left to the last one's bottom right, copied
         // from the same place of the pad's artwork.
         HGDIOBJ hbmDefault = SelectObject(hdcMem, hbm);
-        KeyBounds first =
-            KeyRectangle(RADIX_STRIP_FIRST_KEY, KeyByIndex(PAD_PROGRAMMER, RADIX_STRIP_FIRST_KEY));
+        KeyBounds first = KeyRectangle(RADIX_STRIP_FIRST_KEY,
+                                       KeyByIndex(PAD_PROGRAMMER, RADIX_STRIP_FIRST_KEY), 1);
         KeyBounds last =
-            KeyRectangle(RADIX_STRIP_LAST_KEY, KeyByIndex(PAD_PROGRAMMER, RADIX_STRIP_LAST_KEY));
-        BitBlt(hdcWindow, first.nLeft, first.nTop, last.nRight - first.nLeft,
-               last.nBottom - first.nTop, hdcMem, first.nLeft, first.nTop, SRCCOPY);
+            KeyRectangle(RADIX_STRIP_LAST_KEY, KeyByIndex(PAD_PROGRAMMER, RADIX_STRIP_LAST_KEY), 1);
+        BlitArtwork(hdcWindow, state.nScale, first.nLeft, first.nTop, last.nRight - first.nLeft,
+                    last.nBottom - first.nTop, hdcMem, first.nLeft, first.nTop, SRCCOPY);
         SelectObject(hdcMem, hbmDefault);
         DeleteObject(hbm);
     }

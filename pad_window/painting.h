@@ -4,7 +4,8 @@
 // object between messages. An operation given no device context takes the window's own and
 // releases it again. Every place drawn comes from the layout tables: the keys' rectangles from
 // KeyRectangle, the overlays' and the direct row's origins from the header, and the display's
-// rectangle from the pad state.
+// rectangle from the pad state. All of it is drawn at the pad state's scale: the artwork
+// enlarged pixel for pixel, the rectangles and the display's font as many times larger.
 
 #include "pad_model/pad_state.h"
 

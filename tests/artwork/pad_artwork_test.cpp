@@ -98,7 +98,7 @@ TEST(PadArtwork, EveryKeyIsARaisedButtonWithACentredLabel)
         {
             SCOPED_TRACE(i);
             const KeyDef* pKey = KeyByIndex(nPad, i);
-            KeyBounds k = KeyRectangle(i, pKey);
+            KeyBounds k = KeyRectangle(i, pKey, 1);
             ExpectRaisedKey(pad, k.nLeft, k.nTop, k.nRight, k.nBottom,
                             HasWhiteFace(*pKey) ? RGB_WHITE : RGB_LIGHT_GRAY);
         }
@@ -139,7 +139,7 @@ TEST(PadArtwork, EverythingOutsideKeysAndDisplayIsBackground)
                 bool bCovered = x >= 12 && x < 180 && y >= 1 && y < 22;
                 for (int i = 0; i < g_Layout.header.nKeyCount[nPad]; ++i)
                 {
-                    KeyBounds k = KeyRectangle(i, KeyByIndex(nPad, i));
+                    KeyBounds k = KeyRectangle(i, KeyByIndex(nPad, i), 1);
                     bCovered |= x >= k.nLeft && x < k.nRight && y >= k.nTop && y < k.nBottom;
                 }
                 if (!bCovered)
@@ -214,7 +214,7 @@ TEST(PadArtwork, DirectRowLinesUpWithItsKeysAndTheDisplayFrame)
         ExpectRaisedKey(row, key.nLeft, key.nTop, key.nLeft + key.nWidth, key.nTop + key.nHeight,
                         RGB_LIGHT_GRAY);
         // Where the window puts the key, the row bitmap drawn at its origin puts the artwork.
-        KeyBounds k = KeyRectangle(DIRECT_KEY_BASE + j, &key);
+        KeyBounds k = KeyRectangle(DIRECT_KEY_BASE + j, &key, 1);
         EXPECT_EQ(key.nLeft, k.nLeft - xOrigin);
         EXPECT_EQ(key.nTop, k.nTop - yOrigin);
     }

@@ -209,7 +209,7 @@ int ClickKeys(const std::string& sKeys, double dSeconds)
             printf("unknown key '%s'\n", sName.c_str());
             return 2;
         }
-        TapPoint tap = KeyCentre(place);
+        TapPoint tap = KeyCentre(place, PadWindowScale(hwndPad));
         POINT pt = {tap.x, tap.y};
         ClientToScreen(hwndPad, &pt);
         if (!Click(pt, MOUSEEVENTF_LEFTDOWN, MOUSEEVENTF_LEFTUP))

@@ -27,7 +27,7 @@ bool Contains(const KeyBounds& bounds, TapPoint pt)
 // The name whose tap lands on key nKey of pad nPad, or null.
 const char* NameTapping(int nPad, int nKey)
 {
-    KeyBounds bounds = KeyRectangle(nKey, KeyByIndex(nPad, nKey));
+    KeyBounds bounds = KeyRectangle(nKey, KeyByIndex(nPad, nKey), 1);
     const KeyDef* pKey = KeyByIndex(nPad, nKey);
     for (const char* pszName : g_apszNames)
     {
@@ -36,7 +36,7 @@ const char* NameTapping(int nPad, int nKey)
             continue;
         // A direct row name taps only in direct mode, a pad name only on its pad's keys.
         bool bDirectName = place.nKey >= DIRECT_KEY_BASE;
-        if (bDirectName == (nKey >= DIRECT_KEY_BASE) && Contains(bounds, KeyCentre(place)) &&
+        if (bDirectName == (nKey >= DIRECT_KEY_BASE) && Contains(bounds, KeyCentre(place, 1)) &&
             (bDirectName || KeyByIndex(place.nPad, place.nKey)->wKind == pKey->wKind))
             return pszName;
     }
@@ -72,12 +72,12 @@ TEST(PadKeyNamesTest, KeysOfBothPadsHaveOnePlace)
     {
         PadKeyPlace place;
         ASSERT_TRUE(FindPadKey(pszName, &place));
-        TapPoint pt = KeyCentre(place);
+        TapPoint pt = KeyCentre(place, 1);
         for (int nPad = 0; nPad < PAD_COUNT; ++nPad)
         {
             bool bHit = false;
             for (int nKey = 0; nKey < g_Layout.header.nKeyCount[nPad]; ++nKey)
-                bHit |= Contains(KeyRectangle(nKey, KeyByIndex(nPad, nKey)), pt);
+                bHit |= Contains(KeyRectangle(nKey, KeyByIndex(nPad, nKey), 1), pt);
             EXPECT_TRUE(bHit) << pszName << " on pad " << nPad;
         }
     }
@@ -90,7 +90,7 @@ TEST(PadKeyNamesTest, NamesIgnoreCaseAndDistinguishTheTwoKeysLabelledC)
     ASSERT_TRUE(FindPadKey("C", &hexC));
     EXPECT_EQ(PAD_PROGRAMMER, hexC.nPad);
     EXPECT_EQ(KEY_CHAR, KeyByIndex(hexC.nPad, hexC.nKey)->wKind);
-    EXPECT_NE(KeyCentre(del).x, KeyCentre(hexC).x);
+    EXPECT_NE(KeyCentre(del, 1).x, KeyCentre(hexC, 1).x);
 
     // Any spelling finds the key of its canonical name.
     const char* const apszSpellings[][2] = {{"a", "A"},         {"and", "AND"}, {"Del", "DEL"},

@@ -52,13 +52,13 @@ TEST(Layout, KeysLieInsideThePadAndNeverOverlap)
         int nCount = g_Layout.header.nKeyCount[nPad];
         for (int i = 0; i < nCount; ++i)
         {
-            KeyBounds a = KeyRectangle(i, KeyByIndex(nPad, i));
+            KeyBounds a = KeyRectangle(i, KeyByIndex(nPad, i), 1);
             EXPECT_GE(a.nLeft, 0);
             EXPECT_GE(a.nTop, 0);
             EXPECT_LE(a.nRight, 238);
             EXPECT_LE(a.nBottom, 78);
             for (int j = i + 1; j < nCount; ++j)
-                EXPECT_FALSE(Overlap(a, KeyRectangle(j, KeyByIndex(nPad, j))))
+                EXPECT_FALSE(Overlap(a, KeyRectangle(j, KeyByIndex(nPad, j), 1)))
                     << "pad " << nPad << " keys " << i << " and " << j;
         }
     }
@@ -73,7 +73,7 @@ TEST(Layout, DirectRowSitsOnTheDisplayAtItsOrigin)
         ASSERT_NE(nullptr, pKey);
         EXPECT_EQ(KEY_VKEY, pKey->wKind);
         EXPECT_EQ(aVirtualKeys[j], pKey->wCode);
-        KeyBounds bounds = KeyRectangle(DIRECT_KEY_BASE + j, pKey);
+        KeyBounds bounds = KeyRectangle(DIRECT_KEY_BASE + j, pKey, 1);
         EXPECT_EQ(13 + 15 * j, bounds.nLeft);
         EXPECT_EQ(3, bounds.nTop);
         EXPECT_EQ(20, bounds.nBottom);
@@ -88,6 +88,38 @@ TEST(Layout, DirectRowSitsOnTheDisplayAtItsOrigin)
             std::find(std::begin(aTyping), std::end(aTyping), wVirtualKey) != std::end(aTyping);
         EXPECT_EQ(bTypes ? wVirtualKey : 0, g_Layout.aDirectRow[j].wChar) << wVirtualKey;
     }
+}
+
+// A panel N times 240 x 80 holds a pad window, with its border, of N times 240 x 80 less 2: the
+// pad at N fits, N + 1 does not. Other sizes take the largest scale whose whole pad fits.
+TEST(Layout, ThePadScaleIsTheLargestWholePadThatFits)
+{
+    for (int n = 1; n <= MAX_PAD_SCALE; ++n)
+    {
+        EXPECT_EQ(n, PadScale(240 * n - 2, 80 * n - 2));
+        EXPECT_EQ(n, PadScale(238 * n, 78 * n));
+        EXPECT_EQ(n > 1 ? n - 1 : 1, PadScale(238 * n - 1, 78 * n));
+        EXPECT_EQ(n > 1 ? n - 1 : 1, PadScale(238 * n, 78 * n - 1));
+    }
+    EXPECT_EQ(2, PadScale(1000, 200)); // the height decides
+    EXPECT_EQ(MAX_PAD_SCALE, PadScale(4000, 4000));
+    EXPECT_EQ(1, PadScale(0, 0)); // smaller than the pad: scale 1, cut off
+}
+
+TEST(Layout, KeyRectanglesGrowWithTheScaleFromTheOrigin)
+{
+    const KeyDef* pAc = KeyByIndex(PAD_SCIENTIFIC, FindCodeKey(PAD_SCIENTIFIC, CMD_AC));
+    KeyBounds ac = KeyRectangle(0, pAc, 3);
+    EXPECT_EQ(pAc->nLeft * 3, ac.nLeft);
+    EXPECT_EQ(pAc->nTop * 3, ac.nTop);
+    EXPECT_EQ((pAc->nLeft + pAc->nWidth) * 3, ac.nRight);
+    EXPECT_EQ((pAc->nTop + pAc->nHeight) * 3, ac.nBottom);
+    // A direct row key is moved to the row's origin before it is enlarged.
+    KeyBounds tab = KeyRectangle(FindDirectRowKey(VKEY_TAB), &g_Layout.aDirectRow[1], 2);
+    EXPECT_EQ(2 * 28, tab.nLeft);
+    EXPECT_EQ(2 * 3, tab.nTop);
+    EXPECT_EQ(2 * 43, tab.nRight);
+    EXPECT_EQ(2 * 20, tab.nBottom);
 }
 
 TEST(Layout, RadixKeysFormTheStripOfTheProgrammerPad)

@@ -50,7 +50,7 @@ class MessageSequenceTest : public KeypadTest
     // A tap on key nKey, with nothing pumped in between: what it repaints, it repaints at once.
     TapPoint TapKey(int nKey)
     {
-        TapPoint pt = KeyCentre({g_PadState.nPadType, nKey});
+        TapPoint pt = KeyCentre({g_PadState.nPadType, nKey}, 1);
         panel->Tap(pt.x, pt.y);
         return pt;
     }
@@ -92,8 +92,8 @@ TEST_F(MessageSequenceTest, InvTapRepaintsThePadWithoutErasing)
 
 TEST_F(MessageSequenceTest, PressSlidOffTheKeyEndsTheCaptureWithoutARepaint)
 {
-    TapPoint pt = KeyCentre({PAD_SCIENTIFIC, FindCharKey(PAD_SCIENTIFIC, '7')});
-    TapPoint ptOff = KeyCentre({PAD_SCIENTIFIC, FindCharKey(PAD_SCIENTIFIC, '8')});
+    TapPoint pt = KeyCentre({PAD_SCIENTIFIC, FindCharKey(PAD_SCIENTIFIC, '7')}, 1);
+    TapPoint ptOff = KeyCentre({PAD_SCIENTIFIC, FindCharKey(PAD_SCIENTIFIC, '8')}, 1);
     SendMessageW(panel->hwndPad, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(pt.x, pt.y));
     SendMessageW(panel->hwndPad, WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(ptOff.x, ptOff.y));
     SendMessageW(panel->hwndPad, WM_LBUTTONUP, 0, MAKELPARAM(ptOff.x, ptOff.y));

@@ -30,7 +30,7 @@ const CaptureLoss g_aCaptureLosses[] = {
 // The pixels of key nKey's rectangle.
 std::vector<unsigned> KeyPixels(const Pixels& pixels, int nKey)
 {
-    KeyBounds bounds = KeyRectangle(nKey, KeyByIndex(g_PadState.nPadType, nKey));
+    KeyBounds bounds = KeyRectangle(nKey, KeyByIndex(g_PadState.nPadType, nKey), 1);
     std::vector<unsigned> aPixels;
     for (int y = bounds.nTop; y < bounds.nBottom; ++y)
         for (int x = bounds.nLeft; x < bounds.nRight; ++x)
@@ -56,7 +56,7 @@ class PenTrackingTest : public KeypadTest
     }
     void Send(UINT uMsg, int nKey)
     {
-        TapPoint pt = KeyCentre({g_PadState.nPadType, nKey});
+        TapPoint pt = KeyCentre({g_PadState.nPadType, nKey}, 1);
         Send(uMsg, pt.x, pt.y);
     }
 };
@@ -67,7 +67,7 @@ TEST_F(PenTrackingTest, PressHighlightsAndCapturesReleaseActs)
     Send(WM_LBUTTONDOWN, SCI_SEVEN);
     EXPECT_EQ(SCI_SEVEN, g_PadState.nPressedKey);
     EXPECT_EQ(panel->hwndPad, GetCapture());
-    TapPoint pt = KeyCentre({PAD_SCIENTIFIC, SCI_SEVEN});
+    TapPoint pt = KeyCentre({PAD_SCIENTIFIC, SCI_SEVEN}, 1);
     EXPECT_EQ(before.At(pt.x, pt.y) ^ 0xFFFFFFu, CaptureClient(panel->hwndPad).At(pt.x, pt.y));
     EXPECT_EQ("0", panel->Display()); // nothing happens before the pen lifts
     Send(WM_LBUTTONUP, SCI_SEVEN);

@@ -66,13 +66,13 @@ long StoredSetting(const wchar_t* pszName)
     return static_cast<long>(dwValue);
 }
 
-TestPanel::TestPanel()
+TestPanel::TestPanel(int nScale)
 {
     RegisterSipClass();
     // For as long as the panel lives, as Select registers it: a later Select in the same program
     // registers it again.
     EXPECT_TRUE(RegisterPadWindowClass());
-    RECT rc = {0, 0, 240, 80};
+    RECT rc = {0, 0, 240 * nScale, 80 * nScale};
     AdjustWindowRectEx(&rc, WS_POPUP | WS_BORDER, FALSE, 0);
     hwndSip = CreateWindowExW(WS_EX_TOPMOST, SIP_CLASS, L"", WS_POPUP | WS_BORDER | WS_VISIBLE, 100,
                               100, rc.right - rc.left, rc.bottom - rc.top, nullptr, nullptr,

@@ -1,8 +1,9 @@
 #pragma once
-// A minimal input panel host for the keypad tests: a SIP window with a 240 x 80 client area, the
-// pad window created in it by the pad window's own factory, as Select creates it, the host's tap
-// and the host's recorder of every IIMCallback call with its arguments, in order. Keys are found
-// by what they do (FindCharKey, FindCodeKey, FindDirectRowKey), never by their index.
+// A minimal input panel host for the keypad tests: a SIP window with a client area of 240 x 80
+// times the pad's scale, the pad window created in it by the pad window's own factory, as Select
+// creates it, the host's tap and the host's recorder of every IIMCallback call with its arguments,
+// in order. Keys are found by what they do (FindCharKey, FindCodeKey, FindDirectRowKey), never by
+// their index.
 
 #include "engine/command_codes.h"
 #include "host/pad_key_names.h"
@@ -29,7 +30,7 @@ long StoredSetting(const wchar_t* pszName);
 class TestPanel
 {
   public:
-    TestPanel();
+    explicit TestPanel(int nScale = 1);
     ~TestPanel();
 
     // Hands the recorder to the pad as RegisterCallback does, and lets the posted message arrive.
@@ -38,7 +39,8 @@ class TestPanel
 
     // A tap: pen down and up at (x, y) of the pad window's client area.
     void Tap(int x, int y);
-    // A tap at the centre of key nKey of the current pad (or of the direct row).
+    // A tap at the centre of key nKey of the current pad (or of the direct row), at the pad's
+    // scale.
     void TapKey(int nKey);
     // Taps the key whose character is ch on the current pad.
     void TapChar(char ch);
@@ -86,18 +88,18 @@ class KeypadTest : public testing::Test
     }
     void TearDown() override { panel.reset(); }
 
-    void Open()
+    void Open(int nScale = 1)
     {
-        panel.reset(new TestPanel);
+        panel.reset(new TestPanel(nScale));
         panel->RegisterRecorder();
     }
     // Destroys the pad window, which saves the pad state over what the store held.
     void Close() { panel.reset(); }
     // Destroys the pad window and creates a new one.
-    void Reopen()
+    void Reopen(int nScale = 1)
     {
         Close();
-        Open();
+        Open(nScale);
     }
     const CallLog& Calls() const { return panel->recorder.Transcript(); }
 

@@ -74,7 +74,7 @@ bool DrawPad(int nPadType, bool bInv, bool bHyp, Canvas* pPad)
     for (int i = 0; i < g_Layout.header.nKeyCount[nPadType]; ++i)
     {
         const KeyDef* pKey = KeyByIndex(nPadType, i);
-        if (!DrawKey(*pPad, *pKey, KeyRectangle(i, pKey), bInv, bHyp))
+        if (!DrawKey(*pPad, *pKey, KeyRectangle(i, pKey, 1), bInv, bHyp))
             return false;
     }
     return true;

@@ -4,9 +4,6 @@
 
 #include "tools/artwork/canvas.h"
 
-const int PAD_WIDTH = 238;
-const int PAD_HEIGHT = 78;
-
 // The scientific pad's function block (keys 20 to 31), which the overlays replace.
 const int FUNCTION_BLOCK_FIRST_KEY = 20;
 const int FUNCTION_BLOCK_LAST_KEY = 31;
