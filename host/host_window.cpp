@@ -87,12 +87,12 @@ bool RegisterHostClass(const WCHAR* pszName, WNDPROC pfnProc, int nColour)
     return RegisterClassW(&wc) != 0;
 }
 
-HWND CreateInputPanel(HWND hwndParent, int x, int y)
+HWND CreateInputPanel(HWND hwndParent, int x, int y, int nScale)
 {
     if (!RegisterHostClass(PANEL_CLASS, DefWindowProcW, COLOR_BTNFACE))
         return nullptr;
     return CreateWindowExW(0, PANEL_CLASS, L"", WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN, x, y,
-                           SCREEN_WIDTH, PANEL_HEIGHT, hwndParent, nullptr,
+                           SCREEN_WIDTH * nScale, PANEL_HEIGHT * nScale, hwndParent, nullptr,
                            GetModuleHandleW(nullptr), nullptr);
 }
 
@@ -154,7 +154,7 @@ bool CreateHostWindow(bool bFixedPlace)
         0, L"EDIT", L"",
         WS_CHILD | WS_VISIBLE | WS_VSCROLL | ES_MULTILINE | ES_WANTRETURN | ES_AUTOVSCROLL, 0, 0,
         SCREEN_WIDTH, SCREEN_HEIGHT - PANEL_HEIGHT, g_Host.hwndMain, nullptr, hInstance, nullptr);
-    g_Host.hwndPanel = CreateInputPanel(g_Host.hwndMain, 0, SCREEN_HEIGHT - PANEL_HEIGHT);
+    g_Host.hwndPanel = CreateInputPanel(g_Host.hwndMain, 0, SCREEN_HEIGHT - PANEL_HEIGHT, 1);
     if (g_Host.hwndEdit == nullptr || g_Host.hwndPanel == nullptr)
         return false;
     SendMessageW(g_Host.hwndEdit, WM_SETFONT,

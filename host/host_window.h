@@ -46,8 +46,8 @@ bool CreateHostWindow(bool bFixedPlace);
 // nColour; true also when it is registered already.
 bool RegisterHostClass(const WCHAR* pszName, WNDPROC pfnProc, int nColour);
 
-// The input panel window, 240 x 80, at (x, y) of hwndParent's client area.
-HWND CreateInputPanel(HWND hwndParent, int x, int y);
+// The input panel window, nScale times 240 x 80, at (x, y) of hwndParent's client area.
+HWND CreateInputPanel(HWND hwndParent, int x, int y, int nScale);
 
 // Finds the input methods and builds the popup menu that lists them, with Options and Exit.
 HMENU CreateInputMenu();

@@ -153,6 +153,13 @@ std::string ActivationFailureText(const InputMethodEntry& entry, const char* psz
            "-bit DLL, and register it again with the " + sBits + "-bit regsvr32";
 }
 
+void ReportPanelSize(IInputMethod* pMethod, HWND hwndSip)
+{
+    SIPINFO si;
+    FillSipInfo(hwndSip, &si);
+    pMethod->ReceiveSipInfo(&si);
+}
+
 void DeactivateInputMethod(IInputMethod** ppMethod)
 {
     if (*ppMethod == nullptr)

@@ -38,5 +38,9 @@ HRESULT ActivateInputMethod(const CLSID& clsid, HWND hwndSip, IIMCallback* pCall
 std::string ActivationFailureText(const InputMethodEntry& entry, const char* pszFailedCall,
                                   HRESULT hr);
 
+// Tells the selected input method the panel's rectangle again after the panel has changed, as
+// the platform does: ReceiveSipInfo.
+void ReportPanelSize(IInputMethod* pMethod, HWND hwndSip);
+
 // Hiding, Deselect and the last Release, then lets COM unload what is no longer used.
 void DeactivateInputMethod(IInputMethod** ppMethod);

@@ -2,6 +2,8 @@
 
 #include "base/screen_area.h"
 #include "host/host_window.h"
+#include "host/input_methods.h"
+#include "host/panel_scale.h"
 #include "host/send_input_callback.h"
 
 const WCHAR PANEL_PLACE_KEY[] = L"Software\\Vardeko\\Host";
@@ -39,20 +41,34 @@ POINT g_ptGrab;
 const UINT_PTR DRAG_TIMER = 1;
 const UINT DRAG_TIMER_MS = 15;
 
+// The pad's scale, and the user's choice of it: 0 for Automatic, from the monitor's DPI.
+int g_nScale = 1;
+int g_nScaleChoice;
+HMENU g_hmenuScale;
+
+// The grip is the small caption of a 96 DPI screen, as many times taller as the pad.
 int GripHeight()
 {
-    return GetSystemMetrics(SM_CYSMCAPTION);
+    return GetSystemMetricsForDpi(SM_CYSMCAPTION, USER_DEFAULT_SCREEN_DPI) * g_nScale;
 }
 
 RECT GripRect()
 {
-    return {0, 0, SCREEN_WIDTH, GripHeight()};
+    return {0, 0, SCREEN_WIDTH * g_nScale, GripHeight()};
 }
 
 RECT MenuButtonRect()
 {
     int nSize = GripHeight();
-    return {SCREEN_WIDTH - nSize, 0, SCREEN_WIDTH, nSize};
+    return {SCREEN_WIDTH * g_nScale - nSize, 0, SCREEN_WIDTH * g_nScale, nSize};
+}
+
+// The grip over the input panel, at the pad's scale, with the panel's border around them.
+SIZE PanelWindowSize()
+{
+    RECT rc = {0, 0, SCREEN_WIDTH * g_nScale, GripHeight() + PANEL_HEIGHT * g_nScale};
+    AdjustWindowRectEx(&rc, FLOATING_STYLE, FALSE, FLOATING_EX_STYLE);
+    return {rc.right - rc.left, rc.bottom - rc.top};
 }
 
 bool ReadPlace(const WCHAR* pszValue, int* pn)
@@ -136,6 +152,42 @@ void KeepOnScreen(HWND hwnd)
     MovePanel(hwnd, {rc.left, rc.top});
 }
 
+// Resizes the panel for scale nScale from its top left corner, moved as far as it takes to stay
+// on screen, and tells the input method the input panel's new size, as the platform does
+// (ReceiveSipInfo).
+void SetPanelScale(HWND hwnd, int nScale)
+{
+    g_nScale = nScale;
+    SIZE size = PanelWindowSize();
+    SetWindowPos(hwnd, nullptr, 0, 0, size.cx, size.cy, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    KeepOnScreen(hwnd);
+    SetWindowPos(g_Host.hwndPanel, nullptr, 0, GripHeight(), SCREEN_WIDTH * nScale,
+                 PANEL_HEIGHT * nScale, SWP_NOZORDER | SWP_NOACTIVATE);
+    if (g_Host.pMethod != nullptr)
+        ReportPanelSize(g_Host.pMethod, g_Host.hwndPanel);
+    InvalidateRect(hwnd, nullptr, TRUE);
+}
+
+// A size chosen in the menu, kept for the next panel.
+void OnScaleCommand(HWND hwnd, int nChoice)
+{
+    g_nScaleChoice = nChoice;
+    SavePanelScaleChoice(nChoice);
+    CheckScaleChoice(g_hmenuScale, nChoice);
+    SetPanelScale(hwnd, ScaleOfChoice(nChoice, GetDpiForWindow(hwnd)));
+}
+
+// Moved to a monitor of another DPI: Automatic takes that monitor's scale, at the place the
+// system suggests.
+void OnDpiChanged(HWND hwnd, UINT uDpi, const RECT& rcSuggested)
+{
+    if (g_nScaleChoice != 0)
+        return;
+    SetWindowPos(hwnd, nullptr, rcSuggested.left, rcSuggested.top, 0, 0,
+                 SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    SetPanelScale(hwnd, ScaleForDpi(uDpi));
+}
+
 void ResetPlace(HWND hwnd)
 {
     ForgetPlace();
@@ -207,6 +259,30 @@ void OnDragTimer(HWND hwnd)
         EndDrag(hwnd);
 }
 
+// The panel's title in the small caption font of a 96 DPI screen, as many times larger as the
+// pad, in the grip's inactive colours.
+void DrawGripTitle(HWND hwnd, HDC hdc, RECT rcGrip)
+{
+    NONCLIENTMETRICSW ncm = {};
+    ncm.cbSize = sizeof(ncm);
+    if (!SystemParametersInfoForDpi(SPI_GETNONCLIENTMETRICS, sizeof(ncm), &ncm, 0,
+                                    USER_DEFAULT_SCREEN_DPI))
+        return;
+    ncm.lfSmCaptionFont.lfHeight *= g_nScale;
+    ncm.lfSmCaptionFont.lfWidth *= g_nScale;
+    HFONT hfont = CreateFontIndirectW(&ncm.lfSmCaptionFont);
+    HGDIOBJ hfontOld = SelectObject(hdc, hfont);
+    SetBkMode(hdc, TRANSPARENT);
+    SetTextColor(hdc, GetSysColor(COLOR_INACTIVECAPTIONTEXT));
+    WCHAR szTitle[64];
+    GetWindowTextW(hwnd, szTitle, 64);
+    rcGrip.left += 2 * g_nScale;
+    DrawTextW(hdc, szTitle, -1, &rcGrip,
+              DT_LEFT | DT_VCENTER | DT_SINGLELINE | DT_END_ELLIPSIS | DT_NOPREFIX);
+    SelectObject(hdc, hfontOld);
+    DeleteObject(hfont);
+}
+
 void PaintGrip(HWND hwnd)
 {
     PAINTSTRUCT ps;
@@ -214,7 +290,8 @@ void PaintGrip(HWND hwnd)
     RECT rcGrip = GripRect();
     rcGrip.right = MenuButtonRect().left;
     // Drawn inactive, as the panel always is: the active caption is the application's.
-    DrawCaption(hwnd, hdc, &rcGrip, DC_SMALLCAP | DC_TEXT | DC_GRADIENT);
+    DrawCaption(hwnd, hdc, &rcGrip, DC_SMALLCAP | DC_GRADIENT);
+    DrawGripTitle(hwnd, hdc, rcGrip);
     RECT rcButton = MenuButtonRect();
     DrawFrameControl(hdc, &rcButton, DFC_SCROLL, DFCS_SCROLLDOWN);
     EndPaint(hwnd, &ps);
@@ -250,17 +327,24 @@ LRESULT CALLBACK FloatingWndProc(HWND hwnd, UINT uMsg, WPARAM wParam, LPARAM lPa
         ShowPanelMenu(pt.x, pt.y);
         return 0;
     }
-    case WM_COMMAND:
+    case WM_COMMAND: {
+        int nChoice = ScaleChoiceOfCommand(LOWORD(wParam));
         if (LOWORD(wParam) == IDM_RESET_POSITION)
             ResetPlace(hwnd);
+        else if (nChoice >= 0)
+            OnScaleCommand(hwnd, nChoice);
         else
             OnInputMenuCommand(LOWORD(wParam));
         return 0;
+    }
     // The screens changed: one may have gone or shrunk from under the panel.
     case WM_DISPLAYCHANGE: KeepOnScreen(hwnd); return 0;
     case WM_SETTINGCHANGE:
         if (wParam == SPI_SETWORKAREA)
             KeepOnScreen(hwnd);
+        return 0;
+    case WM_DPICHANGED:
+        OnDpiChanged(hwnd, HIWORD(wParam), *reinterpret_cast<const RECT*>(lParam));
         return 0;
     case WM_SHOW_PANEL: ShowPanel(hwnd); return 0;
     case WM_CLOSE: CloseHost(); return 0;
@@ -281,17 +365,20 @@ bool CreatePanelWindow()
 {
     if (!RegisterHostClass(FLOATING_CLASS, FloatingWndProc, COLOR_BTNFACE))
         return false;
-    RECT rc = {0, 0, SCREEN_WIDTH, GripHeight() + PANEL_HEIGHT};
-    AdjustWindowRectEx(&rc, FLOATING_STYLE, FALSE, FLOATING_EX_STYLE);
-    int nWidth = rc.right - rc.left;
-    int nHeight = rc.bottom - rc.top;
+    // Placed at the system's DPI; a monitor of another DPI rescales it once it is made.
+    g_nScaleChoice = LoadPanelScaleChoice();
+    g_nScale = ScaleOfChoice(g_nScaleChoice, GetDpiForSystem());
+    SIZE size = PanelWindowSize();
+    int nWidth = size.cx;
+    int nHeight = size.cy;
     POINT pt;
     if (!RememberedPlace(&pt))
         pt = DefaultPlace(nWidth, nHeight);
-    rc = OnScreenRect({pt.x, pt.y, pt.x + nWidth, pt.y + nHeight});
+    RECT rc = OnScreenRect({pt.x, pt.y, pt.x + nWidth, pt.y + nHeight});
     HMENU hmenu = CreateInputMenu();
     InsertMenuW(hmenu, GetMenuItemCount(hmenu) - 2, MF_BYPOSITION | MF_STRING, IDM_RESET_POSITION,
                 L"Reset position");
+    g_hmenuScale = InsertScaleMenu(hmenu, IDM_OPTIONS, g_nScaleChoice);
     // Created hidden: showing it at creation would activate it.
     g_Host.hwndMain = CreateWindowExW(FLOATING_EX_STYLE, FLOATING_CLASS, L"Vardeko", FLOATING_STYLE,
                                       rc.left, rc.top, nWidth, nHeight, nullptr, nullptr,
@@ -302,9 +389,12 @@ bool CreatePanelWindow()
         g_Host.hmenuInput = nullptr;
         return false;
     }
-    g_Host.hwndPanel = CreateInputPanel(g_Host.hwndMain, 0, GripHeight());
+    g_Host.hwndPanel = CreateInputPanel(g_Host.hwndMain, 0, GripHeight(), g_nScale);
     if (g_Host.hwndPanel == nullptr)
         return false;
+    int nScale = ScaleOfChoice(g_nScaleChoice, GetDpiForWindow(g_Host.hwndMain));
+    if (nScale != g_nScale)
+        SetPanelScale(g_Host.hwndMain, nScale);
     g_Host.pCallback = &g_PanelCallback;
     ShowWindow(g_Host.hwndMain, SW_SHOWNOACTIVATE);
     UpdateWindow(g_Host.hwndMain);
