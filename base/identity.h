@@ -12,6 +12,9 @@ constexpr CLSID CLSID_Vardeko = {
 // registration and its settings. The build reads the text from this line for the scripts.
 #define VARDEKO_CLSID_TEXT L"{3b9e5f12-6a47-41d0-8c2e-7d15a0b4e963}"
 #define VARDEKO_CLSID_KEY L"CLSID\\" VARDEKO_CLSID_TEXT
+// The same key in the user's own classes, under HKEY_CURRENT_USER, where an installation for one
+// user registers the component.
+#define VARDEKO_USER_CLSID_KEY L"Software\\Classes\\" VARDEKO_CLSID_KEY
 
 // The pad window's child id in the input panel's window, where a host finds it with GetDlgItem.
 const int PAD_WINDOW_ID = 10;

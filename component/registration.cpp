@@ -1,13 +1,27 @@
 #include "component/registration.h"
 
 #include "base/module.h"
+#include "component/registration_table.h"
+
+#include <algorithm>
+#include <string>
 
 namespace
 {
 
 const int MODULE_PATH_SIZE = 264;
 
-const WCHAR* const g_apszSubkeys[] = {L"InprocServer32", L"DefaultIcon", L"IsSIPInputMethod"};
+// The most characters that a row puts behind the module's path.
+constexpr size_t MostSuffixChars()
+{
+    size_t cchMost = 0;
+    for (const RegistrationRow& row : g_aRegistration)
+    {
+        if (row.bModulePath)
+            cchMost = std::max(cchMost, std::char_traits<wchar_t>::length(row.pszText));
+    }
+    return cchMost;
+}
 
 // Sets the default value of hkey's subkey pszSubkey, created when it is missing (null: of hkey
 // itself), to the REG_SZ pszText, its terminating zero counted in the size; false when it cannot.
@@ -23,8 +37,8 @@ HRESULT RegisterComponent()
 {
     WCHAR szModule[MODULE_PATH_SIZE];
     DWORD cchModule = GetModuleFileNameW(g_hInstance, szModule, MODULE_PATH_SIZE);
-    // ",0" must fit behind the path, and a cut path names no module.
-    if (cchModule == 0 || cchModule + 3 > MODULE_PATH_SIZE)
+    // What follows the path must fit behind it, and a cut path names no module.
+    if (cchModule == 0 || cchModule + MostSuffixChars() >= MODULE_PATH_SIZE)
         return E_FAIL;
 
     // Desktop Windows checks the access mask that Windows CE ignores: a key opened with none could
@@ -34,15 +48,19 @@ HRESULT RegisterComponent()
     if (RegCreateKeyExW(HKEY_CLASSES_ROOT, VARDEKO_CLSID_KEY, 0, szClass, 0, KEY_ALL_ACCESS,
                         nullptr, &hkey, nullptr) != ERROR_SUCCESS)
         return E_FAIL;
-    // A host names the component by the key's default value and loads it through
-    // InprocServer32: a registration without either cannot work, and says so. IsSIPInputMethod,
-    // by which the input panel finds the component, comes last and only after the rest.
-    bool bWritten = SetDefaultText(hkey, nullptr, L"Vardeko") &&
-                    SetDefaultText(hkey, g_apszSubkeys[0], szModule);
-    // The icon is the module's first: its path with ",0" behind it.
-    lstrcpynW(szModule + cchModule, L",0", 3);
-    bWritten = bWritten && SetDefaultText(hkey, g_apszSubkeys[1], szModule) &&
-               SetDefaultText(hkey, g_apszSubkeys[2], L"1");
+    // A registration with a value missing cannot work as a whole, and says so; the rows after a
+    // failed one are not written.
+    bool bWritten = true;
+    for (const RegistrationRow& row : g_aRegistration)
+    {
+        const WCHAR* pszText = row.pszText;
+        if (row.bModulePath)
+        {
+            lstrcpynW(szModule + cchModule, row.pszText, MODULE_PATH_SIZE - cchModule);
+            pszText = szModule;
+        }
+        bWritten = bWritten && SetDefaultText(hkey, row.pszSubkey, pszText);
+    }
     RegCloseKey(hkey);
     return bWritten ? S_OK : E_FAIL;
 }

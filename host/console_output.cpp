@@ -32,3 +32,10 @@ void WriteError(const std::string& sText)
 {
     WriteTo(STD_ERROR_HANDLE, sText);
 }
+
+void ReleaseOwnConsole()
+{
+    DWORD adwProcesses[2];
+    if (GetConsoleWindow() != nullptr && GetConsoleProcessList(adwProcesses, 2) == 1)
+        FreeConsole();
+}

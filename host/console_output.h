@@ -7,3 +7,9 @@
 
 void WriteOutput(const std::string& sText);
 void WriteError(const std::string& sText);
+
+// Lets go of a console window that was made for this process alone, as for a console program
+// started from a shortcut (the Start menu's "Vardeko keypad"): it would stand beside the panel
+// and take the activation from the application the panel types into. A terminal's console,
+// shared with its shell, stays.
+void ReleaseOwnConsole();

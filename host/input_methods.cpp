@@ -10,6 +10,21 @@ const int CLSID_TEXT_CHARS = 39; // {xxxxxxxx-xxxx-xxxx-xxxx-xxxxxxxxxxxx} and a
 const int NAME_CHARS = 256;
 const int PATH_CHARS = MAX_PATH + 1;
 
+// Where classes are registered, in the order Windows looks: the user's own classes (an
+// installation for one user), then the machine's. Windows' HKEY_CLASSES_ROOT shows both, the
+// user's over the machine's; Wine's shows the machine's alone, so the user's are read first by
+// themselves. On Windows that reads a per-user class twice, and the first reading counts.
+struct ClassesKey
+{
+    HKEY hkeyRoot;
+    const WCHAR* pszPath;
+};
+const ClassesKey g_aClassesKeys[] = {{HKEY_CURRENT_USER, L"Software\\Classes\\CLSID"},
+                                     {HKEY_CLASSES_ROOT, L"CLSID"}};
+
+// The modules of per-user classes that this host loaded itself (see CreateUserClassInstance).
+std::vector<HMODULE> g_aUserClassModules;
+
 // The default value of hkeyParent\pszSubkey as text, or false when it is missing or no text.
 bool ReadDefaultText(HKEY hkeyParent, const WCHAR* pszSubkey, std::wstring* ps)
 {
@@ -20,6 +35,123 @@ bool ReadDefaultText(HKEY hkeyParent, const WCHAR* pszSubkey, std::wstring* ps)
         return false;
     *ps = szValue;
     return true;
+}
+
+// The path of the class's key under classes.hkeyRoot.
+std::wstring ClassKeyPath(const ClassesKey& classes, const CLSID& clsid)
+{
+    WCHAR szClsid[CLSID_TEXT_CHARS] = L"";
+    StringFromGUID2(clsid, szClsid, CLSID_TEXT_CHARS);
+    return std::wstring(classes.pszPath) + L"\\" + szClsid;
+}
+
+// Opens the key of the class where Windows would find it: in the user's own classes, else in the
+// machine's; returns the registry's error code.
+LONG OpenClassKey(const CLSID& clsid, REGSAM samDesired, HKEY* phkey)
+{
+    LONG lResult = ERROR_FILE_NOT_FOUND;
+    for (const ClassesKey& classes : g_aClassesKeys)
+    {
+        lResult = RegOpenKeyExW(classes.hkeyRoot, ClassKeyPath(classes, clsid).c_str(), 0,
+                                samDesired, phkey);
+        if (lResult != ERROR_FILE_NOT_FOUND)
+            break;
+    }
+    return lResult;
+}
+
+// Adds the input methods registered under hkeyClsid, a CLSID key of classes, that aMethods lacks.
+void AddInputMethods(HKEY hkeyClsid, std::vector<InputMethodEntry>* paMethods)
+{
+    WCHAR szKey[CLSID_TEXT_CHARS + 1];
+    for (DWORD dwIndex = 0;; ++dwIndex)
+    {
+        DWORD cchKey = CLSID_TEXT_CHARS + 1;
+        LONG lResult =
+            RegEnumKeyExW(hkeyClsid, dwIndex, szKey, &cchKey, nullptr, nullptr, nullptr, nullptr);
+        if (lResult == ERROR_MORE_DATA)
+            continue; // longer than any CLSID text
+        if (lResult != ERROR_SUCCESS)
+            break;
+        std::wstring sFlag;
+        std::wstring sSubkey = std::wstring(szKey) + L"\\IsSIPInputMethod";
+        if (!ReadDefaultText(hkeyClsid, sSubkey.c_str(), &sFlag) || sFlag != L"1")
+            continue;
+        InputMethodEntry entry;
+        if (FAILED(CLSIDFromString(szKey, &entry.clsid)))
+            continue;
+        bool bKnown = false;
+        for (const InputMethodEntry& known : *paMethods)
+            bKnown = bKnown || IsEqualCLSID(known.clsid, entry.clsid);
+        if (bKnown)
+            continue;
+        if (!ReadDefaultText(hkeyClsid, szKey, &entry.sName))
+            entry.sName = szKey;
+        ReadDefaultText(hkeyClsid, (std::wstring(szKey) + L"\\InprocServer32").c_str(),
+                        &entry.sServer);
+        paMethods->push_back(entry);
+    }
+}
+
+// A module's export by name, as the function type it has; null when the module lacks it.
+template <typename Function> Function FindExport(HMODULE hmod, const char* pszName)
+{
+    return reinterpret_cast<Function>(reinterpret_cast<void*>(GetProcAddress(hmod, pszName)));
+}
+
+// What CoFreeUnusedLibraries does for the modules that COM loaded, for those loaded here.
+void FreeUnusedUserClassModules()
+{
+    for (size_t i = g_aUserClassModules.size(); i-- > 0;)
+    {
+        HMODULE hmod = g_aUserClassModules[i];
+        auto pfnCanUnloadNow = FindExport<LPFNCANUNLOADNOW>(hmod, "DllCanUnloadNow");
+        if (pfnCanUnloadNow != nullptr && pfnCanUnloadNow() != S_OK)
+            continue;
+        FreeLibrary(hmod);
+        g_aUserClassModules.erase(g_aUserClassModules.begin() + i);
+    }
+}
+
+void FreeUnusedModules()
+{
+    CoFreeUnusedLibraries();
+    FreeUnusedUserClassModules();
+}
+
+// Windows' COM finds a class registered for the user alone, as an installation for one user
+// registers the keypad; Wine's looks in the machine's classes only and answers
+// REGDB_E_CLASSNOTREG. Such a class is created here as Windows' COM creates an in-process one:
+// from its InprocServer32 module's class object, the module staying loaded until it can unload.
+HRESULT CreateUserClassInstance(const CLSID& clsid, IInputMethod** ppMethod)
+{
+    // Only the user's own classes: the machine's are COM's to find.
+    const ClassesKey& user = g_aClassesKeys[0];
+    std::wstring sKey = ClassKeyPath(user, clsid) + L"\\InprocServer32";
+    WCHAR szPath[PATH_CHARS];
+    DWORD cbPath = sizeof(szPath);
+    if (RegGetValueW(user.hkeyRoot, sKey.c_str(), nullptr, RRF_RT_REG_SZ, nullptr, szPath,
+                     &cbPath) != ERROR_SUCCESS)
+        return REGDB_E_CLASSNOTREG;
+    HMODULE hmod = LoadLibraryExW(szPath, nullptr, LOAD_WITH_ALTERED_SEARCH_PATH);
+    if (hmod == nullptr)
+        return HRESULT_FROM_WIN32(GetLastError());
+    g_aUserClassModules.push_back(hmod);
+    auto pfnGetClassObject = FindExport<LPFNGETCLASSOBJECT>(hmod, "DllGetClassObject");
+    IClassFactory* pFactory = nullptr;
+    HRESULT hr =
+        pfnGetClassObject != nullptr
+            ? pfnGetClassObject(clsid, IID_IClassFactory, reinterpret_cast<void**>(&pFactory))
+            : CO_E_ERRORINDLL;
+    if (SUCCEEDED(hr))
+    {
+        hr =
+            pFactory->CreateInstance(nullptr, IID_IInputMethod, reinterpret_cast<void**>(ppMethod));
+        pFactory->Release();
+    }
+    if (FAILED(hr))
+        FreeUnusedUserClassModules();
+    return hr;
 }
 
 // The panel's place on the simulated screen and what stays visible above it.
@@ -40,45 +172,22 @@ void FillSipInfo(HWND hwndSip, SIPINFO* psi)
 std::vector<InputMethodEntry> FindInputMethods()
 {
     std::vector<InputMethodEntry> aMethods;
-    HKEY hkeyClsid = nullptr;
-    if (RegOpenKeyExW(HKEY_CLASSES_ROOT, L"CLSID", 0, KEY_READ, &hkeyClsid) != ERROR_SUCCESS)
-        return aMethods;
-    WCHAR szKey[CLSID_TEXT_CHARS + 1];
-    for (DWORD dwIndex = 0;; ++dwIndex)
+    for (const ClassesKey& classes : g_aClassesKeys)
     {
-        DWORD cchKey = CLSID_TEXT_CHARS + 1;
-        LONG lResult =
-            RegEnumKeyExW(hkeyClsid, dwIndex, szKey, &cchKey, nullptr, nullptr, nullptr, nullptr);
-        if (lResult == ERROR_MORE_DATA)
-            continue; // longer than any CLSID text
-        if (lResult != ERROR_SUCCESS)
-            break;
-        std::wstring sFlag;
-        std::wstring sSubkey = std::wstring(szKey) + L"\\IsSIPInputMethod";
-        if (!ReadDefaultText(hkeyClsid, sSubkey.c_str(), &sFlag) || sFlag != L"1")
+        HKEY hkeyClsid = nullptr;
+        if (RegOpenKeyExW(classes.hkeyRoot, classes.pszPath, 0, KEY_READ, &hkeyClsid) !=
+            ERROR_SUCCESS)
             continue;
-        InputMethodEntry entry;
-        if (FAILED(CLSIDFromString(szKey, &entry.clsid)))
-            continue;
-        if (!ReadDefaultText(hkeyClsid, szKey, &entry.sName))
-            entry.sName = szKey;
-        ReadDefaultText(hkeyClsid, (std::wstring(szKey) + L"\\InprocServer32").c_str(),
-                        &entry.sServer);
-        aMethods.push_back(entry);
+        AddInputMethods(hkeyClsid, &aMethods);
+        RegCloseKey(hkeyClsid);
     }
-    RegCloseKey(hkeyClsid);
     return aMethods;
 }
 
 bool ClearInputMethodState(const CLSID& clsid)
 {
-    WCHAR szClsid[CLSID_TEXT_CHARS];
-    if (StringFromGUID2(clsid, szClsid, CLSID_TEXT_CHARS) == 0)
-        return false;
-    std::wstring sKey = std::wstring(L"CLSID\\") + szClsid;
     HKEY hkey = nullptr;
-    if (RegOpenKeyExW(HKEY_CLASSES_ROOT, sKey.c_str(), 0, KEY_QUERY_VALUE | KEY_SET_VALUE, &hkey) !=
-        ERROR_SUCCESS)
+    if (OpenClassKey(clsid, KEY_QUERY_VALUE | KEY_SET_VALUE, &hkey) != ERROR_SUCCESS)
         return false;
     // Named first, deleted after: deleting while enumerating would skip values.
     std::vector<std::wstring> aNames;
@@ -110,6 +219,8 @@ HRESULT ActivateInputMethod(const CLSID& clsid, HWND hwndSip, IIMCallback* pCall
     *ppszFailedCall = "CoCreateInstance";
     HRESULT hr = CoCreateInstance(clsid, nullptr, CLSCTX_INPROC_SERVER, IID_IInputMethod,
                                   reinterpret_cast<void**>(&pMethod));
+    if (hr == REGDB_E_CLASSNOTREG)
+        hr = CreateUserClassInstance(clsid, &pMethod);
     if (FAILED(hr))
         return hr;
     *ppszFailedCall = "Select";
@@ -119,7 +230,7 @@ HRESULT ActivateInputMethod(const CLSID& clsid, HWND hwndSip, IIMCallback* pCall
         // A failed Select may have made part of its window; Deselect clears it.
         pMethod->Deselect();
         pMethod->Release();
-        CoFreeUnusedLibraries();
+        FreeUnusedModules();
         return hr;
     }
     IMINFO imi = {};
@@ -168,5 +279,5 @@ void DeactivateInputMethod(IInputMethod** ppMethod)
     (*ppMethod)->Deselect();
     (*ppMethod)->Release();
     *ppMethod = nullptr;
-    CoFreeUnusedLibraries();
+    FreeUnusedModules();
 }

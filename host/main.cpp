@@ -127,6 +127,8 @@ int wmain(int argc, wchar_t** argv)
         WriteOutput(g_szHostUsage);
         return 0;
     }
+    if (!script.bScripted)
+        ReleaseOwnConsole();
     HRESULT hr = CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
     if (FAILED(hr))
     {

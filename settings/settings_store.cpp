@@ -42,29 +42,27 @@ int LoadIndex(HKEY hkey, const WCHAR* pszName, int nCount)
     return static_cast<int>(dwValue);
 }
 
+// The settings live in the key the component was registered with. Windows' HKEY_CLASSES_ROOT
+// shows a key of the user's own classes (an installation for one user) over the machine's and
+// writes into it; Wine's shows the machine's classes alone. So the user's key comes first, and the
+// machine's view only when the user's classes lack it, as on Windows.
 // Each group of values is read or written through one opening of the key: every opening and
 // closing is a round trip to the registry, and a pad window's creation reads eight values.
-// Read access only: a key the user may read but not change still holds the settings. Null when
-// the key cannot be opened, so that every value reads as missing.
-HKEY OpenSettingsKey()
-{
-    HKEY hkey = nullptr;
-    if (RegOpenKeyExW(HKEY_CLASSES_ROOT, VARDEKO_CLSID_KEY, 0, KEY_QUERY_VALUE, &hkey) !=
-        ERROR_SUCCESS)
-        return nullptr;
-    return hkey;
-}
-
-// Creates the key when it is missing (the component need not be registered); null when it
-// cannot be written, and then every write fails quietly.
-HKEY CreateSettingsKey()
+// KEY_QUERY_VALUE opens the key for reading: a key the user may read but not change still holds
+// the settings. KEY_SET_VALUE also creates it when it is missing (the component need not be
+// registered). Null when it cannot be opened: every value then reads as missing, and every write
+// fails quietly.
+HKEY OpenSettingsKey(REGSAM samDesired)
 {
     HKEY hkey = nullptr;
     WCHAR szClass[] = L"";
-    if (RegCreateKeyExW(HKEY_CLASSES_ROOT, VARDEKO_CLSID_KEY, 0, szClass, 0, KEY_SET_VALUE, nullptr,
-                        &hkey, nullptr) != ERROR_SUCCESS)
-        return nullptr;
-    return hkey;
+    LONG lResult = RegOpenKeyExW(HKEY_CURRENT_USER, VARDEKO_USER_CLSID_KEY, 0, samDesired, &hkey);
+    if (lResult == ERROR_FILE_NOT_FOUND)
+        lResult = samDesired == KEY_SET_VALUE
+                      ? RegCreateKeyExW(HKEY_CLASSES_ROOT, VARDEKO_CLSID_KEY, 0, szClass, 0,
+                                        samDesired, nullptr, &hkey, nullptr)
+                      : RegOpenKeyExW(HKEY_CLASSES_ROOT, VARDEKO_CLSID_KEY, 0, samDesired, &hkey);
+    return lResult == ERROR_SUCCESS ? hkey : nullptr;
 }
 
 void CloseSettingsKey(HKEY hkey)
@@ -110,7 +108,7 @@ LONG WriteSettingDword(HKEY hkeyRoot, const WCHAR* pszPath, const WCHAR* pszName
 
 void LoadPadSettingsAndOptions(PadState& state)
 {
-    HKEY hkey = OpenSettingsKey();
+    HKEY hkey = OpenSettingsKey(KEY_QUERY_VALUE);
     LoadPadSettings(hkey, state);
     LoadOptions(hkey, state);
     CloseSettingsKey(hkey);
@@ -118,7 +116,7 @@ void LoadPadSettingsAndOptions(PadState& state)
 
 void SavePadSettings(const PadState& state)
 {
-    HKEY hkey = CreateSettingsKey();
+    HKEY hkey = OpenSettingsKey(KEY_SET_VALUE);
     WriteValue(hkey, L"PadType", state.nPadType);
     SaveFlag(hkey, L"ModeInv", state.bInv);
     SaveFlag(hkey, L"ModeHyp", state.bHyp);
@@ -128,14 +126,14 @@ void SavePadSettings(const PadState& state)
 
 void LoadOptions(PadState& state)
 {
-    HKEY hkey = OpenSettingsKey();
+    HKEY hkey = OpenSettingsKey(KEY_QUERY_VALUE);
     LoadOptions(hkey, state);
     CloseSettingsKey(hkey);
 }
 
 void SaveOptions(const PadState& state)
 {
-    HKEY hkey = CreateSettingsKey();
+    HKEY hkey = OpenSettingsKey(KEY_SET_VALUE);
     SaveFlag(hkey, L"EquelToInput", state.bEqualsSends);
     SaveFlag(hkey, L"InputToClear", state.bClearAfterSending);
     SaveFlag(hkey, L"DirectInEx", state.bDisplayTapEntersDirect);

@@ -129,9 +129,12 @@ VARDEKO_RUN_PACKAGES=(cmake make g++ g++-mingw-w64-x86-64-posix binutils-mingw-w
 
 VARDEKO_NATIVE_PACKAGES=(cmake make g++ libgtest-dev libbenchmark-dev)
 VARDEKO_WINDOWS_PACKAGES=(g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 googletest
-                          "${VARDEKO_WINE_PACKAGES[@]}" openbox x11-utils)
+                          "${VARDEKO_WINE_PACKAGES[@]}" openbox x11-utils wixl msitools)
 # The 32-bit build, which scripts/test also runs.
 VARDEKO_WINDOWS32_PACKAGES=(g++-mingw-w64-i686-posix binutils-mingw-w64-i686)
+# What scripts/package needs: the native build-time tools, both cross compilers, wixl and msibuild.
+VARDEKO_PACKAGING_PACKAGES=(cmake make g++ g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64
+                            g++-mingw-w64-i686-posix binutils-mingw-w64-i686 wixl msitools)
 # What the host needs to be shown: a Japanese font for the options dialog, and xdpyinfo to tell
 # whether a display can be reached.
 VARDEKO_HOST_PACKAGES=(fonts-ipafont-gothic x11-utils)
@@ -175,16 +178,17 @@ vardeko_build_cross() {
         cmake --build "$dir" -j "$VARDEKO_JOBS"
 }
 
-# Build just what running the keypad needs: the native converter that the resources need, then
-# the 64-bit component and host. A build directory that scripts/test configured is used as it is
-# (its sanitizers make no difference to the converter); a new one gets neither tests nor
-# sanitizers.
+# Build just what running the keypad needs: the native tools that the Windows build runs (the
+# resources' converter and the installer's registry values), then the 64-bit component and host.
+# A build directory that scripts/test configured is used as it is (its sanitizers make no
+# difference to the tools); a new one gets neither tests nor sanitizers.
 vardeko_build_native_tools() {
     local tests=()
     [ -f "$VARDEKO_NATIVE_BUILD/CMakeCache.txt" ] || tests=(-DVARDEKO_TESTS=OFF)
     cmake -S "$VARDEKO_ROOT" -B "$VARDEKO_NATIVE_BUILD" -DCMAKE_BUILD_TYPE=RelWithDebInfo \
         "${tests[@]}" >/dev/null &&
-        cmake --build "$VARDEKO_NATIVE_BUILD" -j "$VARDEKO_JOBS" --target vardeko-bmp4
+        cmake --build "$VARDEKO_NATIVE_BUILD" -j "$VARDEKO_JOBS" --target vardeko-bmp4 \
+            vardeko-registration-wxi
 }
 
 vardeko_build_windows_for_running() {
@@ -232,6 +236,17 @@ vardeko_heartbeat() {
             return 0
         fi
     done
+}
+
+# The installer package and portable zip of one Windows build (after vardeko_build_native_tools).
+# A build directory that scripts/test configured is used as it is; a new one gets no tests.
+# Usage: vardeko_build_package BUILD_DIR TOOLCHAIN
+vardeko_build_package() {
+    local dir=$1 toolchain=$2 tests=()
+    [ -f "$dir/CMakeCache.txt" ] || tests=(-DVARDEKO_TESTS=OFF)
+    cmake -S "$VARDEKO_ROOT" -B "$dir" -DCMAKE_TOOLCHAIN_FILE="$VARDEKO_ROOT/cmake/$toolchain.cmake" \
+        -DCMAKE_BUILD_TYPE=Release "${tests[@]}" >/dev/null &&
+        cmake --build "$dir" -j "$VARDEKO_JOBS" --target vardeko-package
 }
 
 # Runs one of the build functions with its arguments, showing the compiler's output only when

@@ -2,6 +2,7 @@
 // runtime, driven in the host's order, and unloaded only when it allows.
 
 #include "base/identity.h"
+#include "host/input_methods.h"
 #include "host/pad_key_names.h"
 #include "host/recording_callback.h"
 #include "platform/sip.h"
@@ -261,4 +262,66 @@ TEST_F(ComActivationTest, RegistrationFailsWhenTheServerKeyCannotBeWritten)
     SetKeyAccess(SERVER_KEY, FULL_ACCESS);
     EXPECT_EQ(S_OK, CallExport("DllRegisterServer"));
     EXPECT_TRUE(KeyExists(PANEL_KEY));
+}
+
+// An installation for one user registers the keypad in the user's own classes alone. Windows' COM
+// finds it there; Wine's looks in the machine's classes only, so the host creates it from its
+// module itself. Either way the keypad keeps its pad state in that registration, and the module
+// unloads once the host is done with it.
+TEST_F(ComActivationTest, TheHostActivatesAKeypadRegisteredForTheUserAlone)
+{
+    struct Restore
+    {
+        ~Restore()
+        {
+            RegDeleteTreeW(HKEY_CURRENT_USER, VARDEKO_USER_CLSID_KEY);
+            CallExport("DllRegisterServer");
+        }
+    } restore;
+    // The registration as the per-user package writes it: DllRegisterServer's, in the user's
+    // classes.
+    HKEY hkeyMachine = nullptr;
+    HKEY hkeyUser = nullptr;
+    ASSERT_EQ(ERROR_SUCCESS,
+              RegOpenKeyExW(HKEY_CLASSES_ROOT, VARDEKO_CLSID_KEY, 0, KEY_READ, &hkeyMachine));
+    ASSERT_EQ(ERROR_SUCCESS, RegCreateKeyExW(HKEY_CURRENT_USER, VARDEKO_USER_CLSID_KEY, 0, nullptr,
+                                             0, KEY_ALL_ACCESS, nullptr, &hkeyUser, nullptr));
+    EXPECT_EQ(ERROR_SUCCESS, RegCopyTreeW(hkeyMachine, nullptr, hkeyUser));
+    RegCloseKey(hkeyMachine);
+    RegCloseKey(hkeyUser);
+    ASSERT_EQ(S_OK, CallExport("DllUnregisterServer"));
+
+    bool bFound = false;
+    for (const InputMethodEntry& entry : FindInputMethods())
+        bFound = bFound || (IsEqualCLSID(entry.clsid, CLSID_Vardeko) && entry.sName == L"Vardeko");
+    EXPECT_TRUE(bFound);
+
+    HWND hwndSip = CreateWindowExW(0, L"STATIC", L"", WS_POPUP | WS_VISIBLE, 0, 240, 242, 82,
+                                   nullptr, nullptr, nullptr, nullptr);
+    RecordingCallback recorder;
+    IInputMethod* pim = nullptr;
+    const char* pszFailedCall = nullptr;
+    ASSERT_EQ(S_OK, ActivateInputMethod(CLSID_Vardeko, hwndSip, &recorder, &pim, &pszFailedCall));
+    MSG msg;
+    while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE))
+        DispatchMessageW(&msg);
+    HWND hwndPad = GetDlgItem(hwndSip, PAD_WINDOW_ID);
+    ASSERT_NE(nullptr, hwndPad);
+    for (const char* pszKey : {"pad", "7", "+", "8", "=", "Input"})
+    {
+        PadKeyPlace place;
+        ASSERT_TRUE(FindPadKey(pszKey, &place));
+        TapPadKey(hwndPad, place);
+    }
+    EXPECT_EQ(CallLog({"SendString \"15\" 2"}), recorder.Transcript());
+    DeactivateInputMethod(&pim);
+    DestroyWindow(hwndSip);
+    EXPECT_EQ(nullptr, LoadedDll());
+
+    DWORD dwPadType = 0;
+    DWORD cbPadType = sizeof(dwPadType);
+    EXPECT_EQ(ERROR_SUCCESS, RegGetValueW(HKEY_CURRENT_USER, VARDEKO_USER_CLSID_KEY, L"PadType",
+                                          RRF_RT_REG_DWORD, nullptr, &dwPadType, &cbPadType));
+    EXPECT_EQ(1u, dwPadType);
+    EXPECT_FALSE(KeyExists(VARDEKO_CLSID_KEY)) << "the keypad wrote into the machine's classes";
 }

@@ -7,6 +7,7 @@
 #include "component/input_method.h"
 #include "pad_model/pad_state.h"
 #include "resources/resource.h"
+#include "resources/version.h"
 #include "settings/settings_store.h"
 #include "tests/pad_window/test_host.h"
 #include "tests/support/pointer_input.h"
@@ -235,7 +236,11 @@ TEST(OptionsTemplateTest, TheJapaneseTemplateHoldsTheHandheldsDialogAndItsButton
          L"\xFF99"
          L"\xFF78\xFF98\xFF71\xFF08"
          L"AC\xFF09\x3059\x308B"},
-        {TEXT_LINE_STYLE, {7, 72, 117, 8}, NO_ID, L"#130", L"Vardeko for Palm-size PC v0.20"},
+        {TEXT_LINE_STYLE,
+         {7, 72, 117, 8},
+         NO_ID,
+         L"#130",
+         L"Vardeko for Palm-size PC v" VARDEKO_VERSION_TEXT},
         {TEXT_LINE_STYLE, {7, 82, 117, 8}, NO_ID, L"#130", L"Calculator keypad input method"},
         {CHECK_BOX_STYLE,
          {7, 37, 117, 10},

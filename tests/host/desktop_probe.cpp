@@ -27,12 +27,16 @@
 //   desktop-probe click-dialog ID SECONDS         a mouse click on control ID of the dialog shown
 //   desktop-probe press-key VK SECONDS            key VK down and up once a dialog is the
 //                                                 foreground window
+//   desktop-probe no-window CLASS SECONDS         until no CLASS window is shown
+//   desktop-probe shortcut FILE                   prints the shortcut's target, arguments and
+//                                                 working folder, a line each
 
 #include "host/host_window.h"
 #include "host/pad_key_names.h"
 #include "host/text_escape.h"
 #include "tests/support/pointer_input.h"
 
+#include <shlobj.h>
 #include <windows.h>
 
 #include <cstdio>
@@ -493,6 +497,55 @@ int MenuExit(double dSeconds)
     return Click(ptExit, MOUSEEVENTF_LEFTDOWN, MOUSEEVENTF_LEFTUP) ? 0 : 1;
 }
 
+BOOL CALLBACK FindShownWindow(HWND hwnd, LPARAM lParam)
+{
+    auto pFound = reinterpret_cast<std::pair<std::wstring, bool>*>(lParam);
+    pFound->second = pFound->second || (IsWindowVisible(hwnd) && ClassOf(hwnd) == pFound->first);
+    return !pFound->second;
+}
+
+int NoWindow(const std::wstring& sClass, double dSeconds)
+{
+    if (WaitFor(dSeconds, [&] {
+            std::pair<std::wstring, bool> found(sClass, false);
+            EnumWindows(FindShownWindow, reinterpret_cast<LPARAM>(&found));
+            return !found.second;
+        }))
+        return 0;
+    printf("a %s window is still shown\n", ToUtf8(sClass.c_str(), sClass.size()).c_str());
+    return 1;
+}
+
+// Through the shell's own reading of shortcut files.
+int PrintShortcut(const wchar_t* pszFile)
+{
+    CoInitialize(nullptr);
+    IShellLinkW* pLink = nullptr;
+    IPersistFile* pFile = nullptr;
+    WCHAR szPath[MAX_PATH] = L"", szArguments[1024] = L"", szFolder[MAX_PATH] = L"";
+    bool bRead =
+        SUCCEEDED(CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkW,
+                                   reinterpret_cast<void**>(&pLink))) &&
+        SUCCEEDED(pLink->QueryInterface(IID_IPersistFile, reinterpret_cast<void**>(&pFile))) &&
+        SUCCEEDED(pFile->Load(pszFile, STGM_READ)) &&
+        SUCCEEDED(pLink->GetPath(szPath, MAX_PATH, nullptr, SLGP_RAWPATH)) &&
+        SUCCEEDED(pLink->GetArguments(szArguments, 1024)) &&
+        SUCCEEDED(pLink->GetWorkingDirectory(szFolder, MAX_PATH));
+    if (pFile != nullptr)
+        pFile->Release();
+    if (pLink != nullptr)
+        pLink->Release();
+    CoUninitialize();
+    if (!bRead)
+    {
+        printf("cannot read the shortcut\n");
+        return 1;
+    }
+    for (const WCHAR* psz : {szPath, szArguments, szFolder})
+        printf("%s\n", ToUtf8(psz, wcslen(psz)).c_str());
+    return 0;
+}
+
 int ClosePanel()
 {
     HWND hwndPanel = FloatingPanel();
@@ -512,7 +565,7 @@ int Usage()
            "drag-grip DX DY SECONDS | panel-place SECONDS | menu-exit SECONDS | "
            "drag-grip-far DX DY SECONDS | panel-on-screen SECONDS | count-panels | "
            "command-panel ID | change-display WIDTH HEIGHT | click-dialog ID SECONDS | "
-           "press-key VK SECONDS\n");
+           "press-key VK SECONDS | no-window CLASS SECONDS | shortcut FILE\n");
     return 2;
 }
 
@@ -555,5 +608,9 @@ int wmain(int argc, wchar_t** argv)
         return ClickDialog(_wtoi(argv[2]), _wtof(argv[3]));
     if (sCommand == L"press-key" && argc == 4)
         return PressKey(static_cast<WORD>(_wtoi(argv[2])), _wtof(argv[3]));
+    if (sCommand == L"no-window" && argc == 4)
+        return NoWindow(argv[2], _wtof(argv[3]));
+    if (sCommand == L"shortcut" && argc == 3)
+        return PrintShortcut(argv[2]);
     return Usage();
 }

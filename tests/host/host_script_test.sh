@@ -2,12 +2,13 @@
 # vardeko-host end to end under Wine: the registered component, found in the registry and driven
 # through COM by the host's scripted mode; its transcripts, edit text, pictures, options dialog
 # and refusals.
-# Usage: host_script_test.sh WINE_RUN HOST DLL KEY
+# Usage: host_script_test.sh WINE_RUN HOST DLL KEY VERSION
 set -u
 wine_run=$1
 host=$2
 dll=$3
 key=$4
+version=$5
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 status=0
@@ -127,7 +128,7 @@ run 0 --options-shot "$work/options.png" --print
 expect_output 'dialog "Vardekoのｵﾌﾟｼｮﾝ"
 button 1000 "'"'"'='"'"' でﾃﾞｰﾀをｲﾝﾌﾟｯﾄする" checked
 button 1001 "ｲﾝﾌﾟｯﾄ後ﾃﾞｰﾀをｵｰﾙｸﾘｱ（AC）する" unchecked
-static -1 "Vardeko for Palm-size PC v0.20"
+static -1 "Vardeko for Palm-size PC v'"$version"'"
 static -1 "Calculator keypad input method"
 button 1002 "演算結果ｳｲﾝﾄﾞｳ･ﾀｯﾌﾟでﾀﾞｲﾚｸﾄﾓｰﾄﾞ" unchecked
 button 1003 "ﾀﾞｲﾚｸﾄﾓｰﾄﾞから無効ﾎﾞﾀﾝでぬける" unchecked
@@ -139,7 +140,7 @@ text: ""' "the options dialog in Japanese"
 english='dialog "Vardeko Options"
 button 1000 "The = key also sends the result" checked
 button 1001 "Clear all (AC) after sending" unchecked
-static -1 "Vardeko for Palm-size PC v0.20"
+static -1 "Vardeko for Palm-size PC v'"$version"'"
 static -1 "Calculator keypad input method"
 button 1002 "Tap the display to enter direct mode" unchecked
 button 1003 "Tap a disabled key to leave direct mode" unchecked

@@ -15,13 +15,24 @@ const CLSID CLSID_Fake = {
     0x7d0c3a11, 0x52e4, 0x4f61, {0x9a, 0x3b, 0x1e, 0x44, 0x80, 0x2c, 0x6d, 0x01}};
 const CLSID CLSID_NotMarked = {
     0x7d0c3a11, 0x52e4, 0x4f61, {0x9a, 0x3b, 0x1e, 0x44, 0x80, 0x2c, 0x6d, 0x02}};
+const CLSID CLSID_UserOnly = {
+    0x7d0c3a11, 0x52e4, 0x4f61, {0x9a, 0x3b, 0x1e, 0x44, 0x80, 0x2c, 0x6d, 0x03}};
 const WCHAR FAKE_KEY[] = L"CLSID\\{7D0C3A11-52E4-4F61-9A3B-1E44802C6D01}";
 const WCHAR NOT_MARKED_KEY[] = L"CLSID\\{7D0C3A11-52E4-4F61-9A3B-1E44802C6D02}";
+const WCHAR USER_ONLY_KEY[] = L"CLSID\\{7D0C3A11-52E4-4F61-9A3B-1E44802C6D03}";
+// The user's own classes, where an installation for one user registers.
+const WCHAR USER_CLASSES[] = L"Software\\Classes\\";
 
-void SetDefaultText(const std::wstring& sKey, const WCHAR* pszText)
+void SetDefaultText(const std::wstring& sKey, const WCHAR* pszText,
+                    HKEY hkeyRoot = HKEY_CLASSES_ROOT)
 {
-    RegSetKeyValueW(HKEY_CLASSES_ROOT, sKey.c_str(), nullptr, REG_SZ, pszText,
+    RegSetKeyValueW(hkeyRoot, sKey.c_str(), nullptr, REG_SZ, pszText,
                     static_cast<DWORD>((wcslen(pszText) + 1) * sizeof(WCHAR)));
+}
+
+void SetUserDefaultText(const std::wstring& sKey, const WCHAR* pszText)
+{
+    SetDefaultText(USER_CLASSES + sKey, pszText, HKEY_CURRENT_USER);
 }
 
 // Records the calls the host makes, in order.
@@ -128,6 +139,8 @@ class InputMethodsTest : public testing::Test
         CoRevokeClassObject(dwCookie);
         RegDeleteTreeW(HKEY_CLASSES_ROOT, FAKE_KEY);
         RegDeleteTreeW(HKEY_CLASSES_ROOT, NOT_MARKED_KEY);
+        for (const WCHAR* pszKey : {FAKE_KEY, USER_ONLY_KEY})
+            RegDeleteTreeW(HKEY_CURRENT_USER, (std::wstring(USER_CLASSES) + pszKey).c_str());
         CoUninitialize();
     }
 
@@ -169,10 +182,10 @@ TEST_F(InputMethodsTest, OnlyClassesMarkedWithOneAreFoundByTheirNames)
 namespace
 {
 
-bool HasValue(const WCHAR* pszKey, const WCHAR* pszValue)
+bool HasValue(const std::wstring& sKey, const WCHAR* pszValue, HKEY hkeyRoot = HKEY_CLASSES_ROOT)
 {
-    return RegGetValueW(HKEY_CLASSES_ROOT, pszKey, pszValue, RRF_RT_ANY, nullptr, nullptr,
-                        nullptr) == ERROR_SUCCESS;
+    return RegGetValueW(hkeyRoot, sKey.c_str(), pszValue, RRF_RT_ANY, nullptr, nullptr, nullptr) ==
+           ERROR_SUCCESS;
 }
 
 } // namespace
@@ -196,6 +209,51 @@ TEST_F(InputMethodsTest, ClearingTheSavedStateKeepsTheRegistration)
 
     EXPECT_TRUE(ClearInputMethodState(CLSID_Fake));       // nothing left to clear
     EXPECT_FALSE(ClearInputMethodState(CLSID_NotMarked)); // no key at all
+}
+
+// An installation for one user registers its class in the user's own classes, which Windows'
+// HKEY_CLASSES_ROOT shows over the machine's and Wine's does not show at all. The host finds such
+// classes, lists a class registered both ways once, by the user's registration, clears the state
+// where the user's input method keeps it, and reports one whose module is missing.
+TEST_F(InputMethodsTest, ClassesOfTheUserAreFoundAndClearedInTheUsersRegistration)
+{
+    SetDefaultText(FAKE_KEY, L"Machine pad");
+    SetDefaultText(std::wstring(FAKE_KEY) + L"\\IsSIPInputMethod", L"1");
+    SetUserDefaultText(FAKE_KEY, L"User pad");
+    SetUserDefaultText(std::wstring(FAKE_KEY) + L"\\IsSIPInputMethod", L"1");
+    SetUserDefaultText(USER_ONLY_KEY, L"User only pad");
+    SetUserDefaultText(std::wstring(USER_ONLY_KEY) + L"\\IsSIPInputMethod", L"1");
+    std::vector<InputMethodEntry> aMethods = FindInputMethods();
+    int nFakes = 0;
+    for (const InputMethodEntry& entry : aMethods)
+        nFakes += IsEqualCLSID(entry.clsid, CLSID_Fake) ? 1 : 0;
+    EXPECT_EQ(1, nFakes);
+    const InputMethodEntry* pEntry = Find(aMethods, CLSID_Fake);
+    ASSERT_NE(nullptr, pEntry);
+    EXPECT_EQ(L"User pad", pEntry->sName);
+    pEntry = Find(aMethods, CLSID_UserOnly);
+    ASSERT_NE(nullptr, pEntry);
+    EXPECT_EQ(L"User only pad", pEntry->sName);
+
+    const std::wstring sUserKey = std::wstring(USER_CLASSES) + FAKE_KEY;
+    DWORD dwOne = 1;
+    RegSetKeyValueW(HKEY_CURRENT_USER, sUserKey.c_str(), L"PadType", REG_DWORD, &dwOne,
+                    sizeof(dwOne));
+    RegSetKeyValueW(HKEY_CLASSES_ROOT, FAKE_KEY, L"PadType", REG_DWORD, &dwOne, sizeof(dwOne));
+    EXPECT_TRUE(ClearInputMethodState(CLSID_Fake));
+    EXPECT_FALSE(HasValue(sUserKey, L"PadType", HKEY_CURRENT_USER));
+    EXPECT_TRUE(HasValue(FAKE_KEY, L"PadType")) << "not the user's state";
+    EXPECT_TRUE(HasValue(sUserKey, nullptr, HKEY_CURRENT_USER)) << "the registration went";
+
+    // A user's class whose module cannot be loaded is reported, and nothing is left alive.
+    SetUserDefaultText(std::wstring(USER_ONLY_KEY) + L"\\InprocServer32",
+                       L"C:\\nowhere\\missing.dll");
+    IInputMethod* pMethod = reinterpret_cast<IInputMethod*>(1);
+    const char* pszFailedCall = nullptr;
+    EXPECT_TRUE(FAILED(
+        ActivateInputMethod(CLSID_UserOnly, hwndPanel, pCallback, &pMethod, &pszFailedCall)));
+    EXPECT_EQ(nullptr, pMethod);
+    EXPECT_STREQ("CoCreateInstance", pszFailedCall);
 }
 
 TEST_F(InputMethodsTest, TheHostDrivesTheMethodInThePlatformsOrder)

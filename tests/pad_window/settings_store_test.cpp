@@ -169,3 +169,37 @@ TEST_F(SettingsStoreTest, ReadOnlyKeyStillHoldsTheSettingsAndSavingFailsQuietly)
     EXPECT_EQ(1, StoredSetting(L"PadType"));
     SetKeyAccess(VARDEKO_CLSID_KEY, FULL_ACCESS);
 }
+
+// An installation for one user registers the component in the user's own classes, and the
+// settings live there, as Windows' HKEY_CLASSES_ROOT, which shows the user's classes over the
+// machine's, would have it: the machine's key, which a registration for the machine may also hold,
+// is neither read nor written then. Without the user's key the machine's serves again.
+TEST_F(SettingsStoreTest, AUserRegistrationHoldsTheSettings)
+{
+    Close();
+    StoreSetting(L"PadType", 0);
+    StoreSetting(L"EquelToInput", 1);
+    ASSERT_EQ(ERROR_SUCCESS,
+              WriteSettingDword(HKEY_CURRENT_USER, VARDEKO_USER_CLSID_KEY, L"InputToClear", 1));
+    Open();
+    EXPECT_FALSE(g_PadState.bEqualsSends);
+    EXPECT_TRUE(g_PadState.bClearAfterSending);
+    panel->TapCode(CMD_PAD);
+    Close();
+    DWORD dwValue = 0;
+    EXPECT_EQ(ERROR_SUCCESS,
+              ReadSettingDword(HKEY_CURRENT_USER, VARDEKO_USER_CLSID_KEY, L"PadType", &dwValue));
+    EXPECT_EQ(1u, dwValue);
+    EXPECT_EQ(0, StoredSetting(L"PadType"));
+    SaveOptions(g_PadState);
+    EXPECT_EQ(ERROR_SUCCESS, ReadSettingDword(HKEY_CURRENT_USER, VARDEKO_USER_CLSID_KEY,
+                                              L"EquelToInput", &dwValue));
+    EXPECT_EQ(0u, dwValue);
+    EXPECT_EQ(1, StoredSetting(L"EquelToInput"));
+    EXPECT_EQ(-1, StoredSetting(L"InputToClear"));
+
+    RegDeleteTreeW(HKEY_CURRENT_USER, VARDEKO_USER_CLSID_KEY);
+    Open();
+    EXPECT_TRUE(g_PadState.bEqualsSends);
+    EXPECT_EQ(PAD_SCIENTIFIC, g_PadState.nPadType);
+}

@@ -46,6 +46,7 @@ HKEY OpenClsidKey()
 void ClearSettingsStore()
 {
     RegDeleteTreeW(HKEY_CLASSES_ROOT, VARDEKO_CLSID_KEY);
+    RegDeleteTreeW(HKEY_CURRENT_USER, VARDEKO_USER_CLSID_KEY);
 }
 
 void StoreSetting(const wchar_t* pszName, DWORD dwValue)
