@@ -10,19 +10,7 @@ host=$2
 dll=$3
 probe=$4
 arch=$5
-source scripts/lib/common.sh
-work=$(mktemp -d)
-status=0
-fail() { echo "FAIL: $*"; status=1; }
-cleanup() {
-    [ -n "${watch_pid:-}" ] && kill "$watch_pid" 2>/dev/null
-    vardeko_stop_wine
-    vardeko_stop_display
-    rm -rf "$work"
-}
-trap cleanup EXIT
-# Generous: the machine may be busy with other builds.
-wait_seconds=120
+source scripts/lib/wine_test.sh
 
 vardeko_start_display || exit 1
 vardeko_start_wine "$work/wineprefix" "$arch" >/dev/null ||
@@ -37,6 +25,7 @@ probe wait-foreground Notepad $wait_seconds || { echo "notepad never became the 
 
 probe watch-foreground Notepad >"$work/watch" &
 watch_pid=$!
+own_pids+=("$watch_pid")
 for _ in $(seq 1 $((wait_seconds * 10))); do
     grep -q '^watching' "$work/watch" && break
     kill -0 "$watch_pid" 2>/dev/null || break
@@ -53,20 +42,6 @@ SendString "5" 1
 SendCharEvents 8 0x80 1 0 8' ] || fail "transcript of the second run: $(cat "$work/transcript")"
 probe wait-text Notepad 154 $wait_seconds || fail "after the scripted runs"
 
-# Sets result to the exit status of the panel started in the background, once it has ended.
-wait_panel() {
-    local i
-    result="still running"
-    for i in $(seq 1 $((wait_seconds * 10))); do
-        if ! kill -0 "$panel_pid" 2>/dev/null; then
-            wait "$panel_pid"
-            result=$?
-            return
-        fi
-        sleep 0.1
-    done
-}
-
 # The panel left open, clicked with the mouse, moved by its grip, then closed as a window is.
 panel &
 panel_pid=$!
@@ -75,7 +50,7 @@ probe wait-text Notepad 15415 $wait_seconds || fail "after the clicks"
 probe drag-grip -40 -30 $wait_seconds || fail "dragging the panel's grip"
 moved=$(probe panel-place $wait_seconds | tr -d '\r')
 probe close-panel || fail "closing the panel"
-wait_panel
+wait_for "$panel_pid"
 [ "$result" = 0 ] || fail "the panel ended with $result after WM_CLOSE"
 
 # It opens where it was left; its menu, on the right mouse button, ends it with Exit, and nothing
@@ -85,14 +60,14 @@ panel_pid=$!
 place=$(probe panel-place $wait_seconds | tr -d '\r')
 [ "$place" = "$moved" ] || fail "the panel opened at $place, not at $moved where it was left"
 probe menu-exit $wait_seconds || fail "choosing Exit from the panel's menu"
-wait_panel
+wait_for "$panel_pid"
 [ "$result" = 0 ] || fail "the panel ended with $result after Exit"
 probe wait-text Notepad 15415 1 || fail "after Exit"
 
 probe stop-watch >/dev/null
 wait "$watch_pid"
 watch_status=$?
-watch_pid=
+own_pids=()
 [ $watch_status = 0 ] || fail "notepad lost the foreground: $(tr -d '\r' <"$work/watch" | grep '^foreground' | tr '\n' ' ')"
 kill "$notepad_pid" 2>/dev/null
 exit $status

@@ -10,19 +10,7 @@ host=$2
 dll=$3
 probe=$4
 arch=$5
-source scripts/lib/common.sh
-work=$(mktemp -d)
-status=0
-fail() { echo "FAIL: $*"; status=1; }
-cleanup() {
-    [ -n "${openbox_pid:-}" ] && kill "$openbox_pid" 2>/dev/null
-    vardeko_stop_wine
-    vardeko_stop_display
-    rm -rf "$work"
-}
-trap cleanup EXIT
-# Generous: the machine may be busy with other builds.
-wait_seconds=120
+source scripts/lib/wine_test.sh
 key=$VARDEKO_CLSID_KEY
 x11_key='HKCU\Software\Wine\X11 Driver'
 
@@ -81,7 +69,7 @@ vardeko_wine reg delete "$x11_key" /v Managed /f >/dev/null 2>&1
 check_desktop "no window manager"
 
 openbox --sm-disable >/dev/null 2>&1 &
-openbox_pid=$!
+own_pids+=("$!")
 for _ in $(seq 1 $((wait_seconds * 10))); do
     xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && break
     sleep 0.1

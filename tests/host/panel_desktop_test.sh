@@ -11,18 +11,7 @@ dll=$3
 probe=$4
 reader=$5
 arch=$6
-source scripts/lib/common.sh
-work=$(mktemp -d)
-status=0
-fail() { echo "FAIL: $*"; status=1; }
-cleanup() {
-    vardeko_stop_wine
-    vardeko_stop_display
-    rm -rf "$work"
-}
-trap cleanup EXIT
-# Generous: the machine may be busy with other builds.
-wait_seconds=120
+source scripts/lib/wine_test.sh
 place_key='HKCU\Software\Vardeko\Host'
 
 probe() { vardeko_wine "$probe" "$@"; }

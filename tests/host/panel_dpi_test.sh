@@ -8,14 +8,7 @@ cd "$1"
 program=$2
 dll=$3
 arch=$4
-source scripts/lib/common.sh
-work=$(mktemp -d)
-cleanup() {
-    vardeko_stop_wine
-    vardeko_stop_display
-    rm -rf "$work"
-}
-trap cleanup EXIT
+source scripts/lib/wine_test.sh
 
 vardeko_start_display || exit 1
 vardeko_start_wine "$work/wineprefix" "$arch" >/dev/null ||

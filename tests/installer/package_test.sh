@@ -14,18 +14,7 @@ zip=$4
 probe=$5
 arch=$6
 clsid=$7
-source scripts/lib/common.sh
-work=$(mktemp -d)
-status=0
-fail() { echo "FAIL: $*"; status=1; }
-cleanup() {
-    vardeko_stop_wine
-    vardeko_stop_display
-    rm -rf "$work"
-}
-trap cleanup EXIT
-# Generous: the machine may be busy with other builds.
-wait_seconds=120
+source scripts/lib/wine_test.sh
 
 # Shortcuts would otherwise become desktop entries in the user's home.
 export WINEDLLOVERRIDES=winemenubuilder.exe=d
@@ -65,20 +54,6 @@ stored() {
 }
 installed() {
     [ -n "$(dump "HKEY_LOCAL_MACHINE\\$uninstall\\$1")$(dump "HKEY_CURRENT_USER\\$uninstall\\$1")" ]
-}
-
-# Sets result to the exit status of the background process $1 once it has ended.
-wait_for() {
-    local i
-    result="still running"
-    for i in $(seq 1 $((wait_seconds * 10))); do
-        if ! kill -0 "$1" 2>/dev/null; then
-            wait "$1"
-            result=$?
-            return
-        fi
-        sleep 0.1
-    done
 }
 
 expect_files() {
