@@ -2,8 +2,10 @@
 # What the package's tables say, read with msiinfo: the product's version, manufacturer and
 # upgrade code (which must never change, or upgrades would install beside the older version),
 # the word size, a per-user install without elevation, and what the build sets after wixl; the
-# older package the upgrade test starts from; the portable zip's files.
+# older package the upgrade test starts from; the portable zip's files, which are the package's
+# and ship without debugging symbols.
 # Usage: package_tables_test.sh PACKAGE OLDER_PACKAGE ZIP VERSION MANUFACTURER ARCH FILE_VERSION
+#        OBJDUMP
 set -u
 package=$1
 older=$2
@@ -12,8 +14,11 @@ version=$4
 manufacturer=$5
 arch=$6
 file_version=$7
+objdump=$8
 status=0
 fail() { echo "FAIL: $*"; status=1; }
+unpacked=$(mktemp -d)
+trap 'rm -rf "$unpacked"' EXIT
 
 case $arch in
 x64) upgrade_code='{D269002A-02BD-4627-85DB-FA26B2136D57}' other='{7A437495-7C12-417A-9E07-B80AD6F379A2}' template='x64;1033' ;;
@@ -74,4 +79,12 @@ listing=$(cmake -E tar tf "$zip" | sort | tr '\n' ' ')
 name=Vardeko-$version-$arch
 [ "$listing" = "$name/ $name/README.txt $name/vardeko-calc.exe $name/vardeko-host.exe $name/vardeko.dll " ] ||
     fail "the zip holds $listing"
+(cd "$unpacked" && cmake -E tar xf "$zip") || fail "cannot unpack $zip"
+files=$(table "$package" File)
+for file in vardeko.dll vardeko-host.exe vardeko-calc.exe; do
+    "$objdump" -h "$unpacked/$name/$file" | grep -q '\.debug' &&
+        fail "$file ships with debugging symbols"
+    [ "$(awk -F '\t' -v name="$file" '$3 ~ "(^|[|])" name "$" { print $4 }' <<<"$files")" = \
+        "$(stat -c %s "$unpacked/$name/$file")" ] || fail "the package's $file is not the zip's"
+done
 exit $status
