@@ -4,7 +4,6 @@
 // size differ between builds.
 
 #include <cstdint>
-#include <cstring>
 
 const uint64_t HIDDEN_BIT = 1ULL << 52;
 const uint64_t FRACTION_MASK = HIDDEN_BIT - 1;
@@ -107,18 +106,4 @@ inline int BigCompare(const BigNumber& a, const BigNumber& b)
             return a.m_aWord[i] < b.m_aWord[i] ? -1 : 1;
     }
     return 0;
-}
-
-inline uint64_t DoubleToBits(double dblValue)
-{
-    uint64_t nBits;
-    std::memcpy(&nBits, &dblValue, sizeof nBits);
-    return nBits;
-}
-
-inline double BitsToDouble(uint64_t nBits)
-{
-    double dblValue;
-    std::memcpy(&dblValue, &nBits, sizeof dblValue);
-    return dblValue;
 }

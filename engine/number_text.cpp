@@ -193,7 +193,7 @@ bool ReadShortSignificand(const WideChar* pMantissa, long long nFirst, long long
     double dblValue = static_cast<double>(nValue);
     dblValue = nPower10 < 0 ? dblValue / s_adblExactPow10[-nPower10]
                             : dblValue * s_adblExactPow10[nPower10];
-    *pnBits = DoubleToBits(dblValue);
+    *pnBits = BitsOf(dblValue);
     return true;
 }
 
@@ -292,7 +292,7 @@ double ParseDecimal(const WideChar* pszText)
             nBits =
                 ReadSignificand(pMantissa, nFirst, nLast - nFirst + 1, static_cast<int>(nPoint));
     }
-    return BitsToDouble(bNegative ? nBits | SIGN_BIT : nBits);
+    return DoubleFromBits(bNegative ? nBits | SIGN_BIT : nBits);
 }
 
 uint32_t ParseUnsigned(const WideChar* pszText, int nBase)

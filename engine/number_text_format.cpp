@@ -1,6 +1,7 @@
 #include "engine/number_text.h"
 
 #include "engine/big_number.h"
+#include "engine/float_bits.h"
 
 // Decimal digits come straight from the binary value.
 
@@ -229,7 +230,7 @@ void PutExponent(TextWriter* p, int nExponent)
 // digits; a non-finite value is written whole.
 bool BeginNumber(TextWriter* p, double dblValue, int nLimit, DecimalDigits* pDigits)
 {
-    uint64_t nBits = DoubleToBits(dblValue);
+    uint64_t nBits = BitsOf(dblValue);
     if ((nBits & SIGN_BIT) != 0)
         PutChar(p, '-');
     int nBiased = static_cast<int>(nBits >> 52 & 0x7FF);
@@ -308,7 +309,7 @@ void FormatFixed(double dblValue, int nDecimals, char* pszOut, size_t cbOut)
 
 uint32_t DoubleToUnsigned32(double dblValue)
 {
-    uint64_t nBits = DoubleToBits(dblValue);
+    uint64_t nBits = BitsOf(dblValue);
     int nBiased = static_cast<int>(nBits >> 52 & 0x7FF);
     if (nBiased == 0x7FF || nBiased == 0)
         return 0;

@@ -55,9 +55,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* pData, size_t cb)
     {
         char sz[64];
         FormatGeneral(dblValue, 17, sz, sizeof sz);
-        FUZZ_CHECK(BitsFromDouble(ParseDecimal(Widen(sz).c_str())) == nBits, sz);
+        FUZZ_CHECK(BitsOf(ParseDecimal(Widen(sz).c_str())) == nBits, sz);
         FormatExponential(dblValue, 16, sz, sizeof sz);
-        FUZZ_CHECK(BitsFromDouble(ParseDecimal(Widen(sz).c_str())) == nBits, sz);
+        FUZZ_CHECK(BitsOf(ParseDecimal(Widen(sz).c_str())) == nBits, sz);
     }
     return 0;
 }

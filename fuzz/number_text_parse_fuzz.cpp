@@ -47,9 +47,9 @@ void CheckRoundTrips(double dblValue)
         return;
     char sz[64];
     FormatGeneral(dblValue, 17, sz, sizeof sz);
-    FUZZ_CHECK(BitsFromDouble(ParseDecimal(Widen(sz).c_str())) == BitsFromDouble(dblValue), sz);
+    FUZZ_CHECK(BitsOf(ParseDecimal(Widen(sz).c_str())) == BitsOf(dblValue), sz);
     FormatExponential(dblValue, 16, sz, sizeof sz);
-    FUZZ_CHECK(BitsFromDouble(ParseDecimal(Widen(sz).c_str())) == BitsFromDouble(dblValue), sz);
+    FUZZ_CHECK(BitsOf(ParseDecimal(Widen(sz).c_str())) == BitsOf(dblValue), sz);
     // Fifteen digits come back as written, unless rounding up took them beyond DBL_MAX.
     char szAgain[64];
     FormatExponential(dblValue, 14, sz, sizeof sz);
@@ -74,7 +74,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* pData, size_t cb)
     if (bAscii && IsDecimalSyntax(strNarrow))
     {
         const double dblExpected = std::strtod(strNarrow.c_str(), nullptr);
-        FUZZ_CHECK(BitsFromDouble(dblValue) == BitsFromDouble(dblExpected), strNarrow.c_str());
+        FUZZ_CHECK(BitsOf(dblValue) == BitsOf(dblExpected), strNarrow.c_str());
     }
     CheckRoundTrips(dblValue);
 

@@ -34,8 +34,8 @@ std::string Ours(char chConversion, int nPrecision, double dblValue)
 // Reads with both; a mismatch gives the text for the failure message.
 bool ReadsLikeStrtod(const std::string& strText)
 {
-    const uint64_t nExpected = BitsFromDouble(std::strtod(strText.c_str(), nullptr));
-    return BitsFromDouble(ParseDecimal(Widen(strText).c_str())) == nExpected;
+    const uint64_t nExpected = BitsOf(std::strtod(strText.c_str(), nullptr));
+    return BitsOf(ParseDecimal(Widen(strText).c_str())) == nExpected;
 }
 
 double NextUp(double dblValue)

@@ -44,7 +44,7 @@ int main(int argc, char** argv)
         uint64_t anBits[3];
         for (int nText = 0; nText < 3; ++nText)
         {
-            anBits[nText] = BitsFromDouble(ParseDecimal(Widen(aszText[nText]).c_str()));
+            anBits[nText] = BitsOf(ParseDecimal(Widen(aszText[nText]).c_str()));
             AddBytes(&digest, aszText[nText], std::strlen(aszText[nText]) + 1);
             AddBytes(&digest, &anBits[nText], sizeof anBits[nText]);
         }

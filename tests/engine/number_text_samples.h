@@ -3,11 +3,11 @@
 // generator (the standard distributions differ between libraries) and the kinds of values that
 // stress digit generation, rounding and reading back.
 
+#include "engine/float_bits.h"
 #include "engine/number_text.h"
 
 #include <cstdint>
 #include <cstdio>
-#include <cstring>
 #include <string>
 
 typedef std::basic_string<WideChar> WideString;
@@ -24,20 +24,6 @@ inline uint64_t NextRandom(SampleRandom* p)
     n = (n ^ (n >> 30)) * 0xBF58476D1CE4E5B9ULL;
     n = (n ^ (n >> 27)) * 0x94D049BB133111EBULL;
     return n ^ (n >> 31);
-}
-
-inline double DoubleFromBits(uint64_t nBits)
-{
-    double dblValue;
-    std::memcpy(&dblValue, &nBits, sizeof dblValue);
-    return dblValue;
-}
-
-inline uint64_t BitsFromDouble(double dblValue)
-{
-    uint64_t nBits;
-    std::memcpy(&nBits, &dblValue, sizeof nBits);
-    return nBits;
 }
 
 inline WideString Widen(const std::string& str)
@@ -67,7 +53,7 @@ inline double SampleDouble(SampleRandom* p)
     case 3: return static_cast<double>(n >> (NextRandom(p) % 64));
     case 4: {
         std::string strPower = "1e" + std::to_string(static_cast<int>(n % 632) - 323);
-        uint64_t nBits = BitsFromDouble(ParseDecimal(Widen(strPower).c_str()));
+        uint64_t nBits = BitsOf(ParseDecimal(Widen(strPower).c_str()));
         return DoubleFromBits((nBits + NextRandom(p) % 5 - 2) | nSign);
     }
     case 5:

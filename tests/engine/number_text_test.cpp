@@ -5,6 +5,7 @@
 
 #include <cfloat>
 #include <cmath>
+#include <cstring>
 #include <limits>
 #include <string>
 
@@ -58,7 +59,7 @@ bool IsPowerOfTen(const std::string& strText)
 
 // The bits, so that -0.0 differs from 0.0 and NaN equals itself.
 #define EXPECT_SAME_DOUBLE(expected, actual)                                                       \
-    EXPECT_EQ(BitsFromDouble(expected), BitsFromDouble(actual)) << (expected) << " vs " << (actual)
+    EXPECT_EQ(BitsOf(expected), BitsOf(actual)) << (expected) << " vs " << (actual)
 
 const double POSITIVE_INFINITY = std::numeric_limits<double>::infinity();
 
