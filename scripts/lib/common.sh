@@ -304,8 +304,11 @@ vardeko_wait_window() {
     return 1
 }
 
+# An Xvfb that has already ended is no failure: this runs as the scripts end, successful or not.
 vardeko_stop_display() {
-    [ -n "${VARDEKO_XVFB_PID:-}" ] && kill "$VARDEKO_XVFB_PID" 2>/dev/null
+    if [ -n "${VARDEKO_XVFB_PID:-}" ]; then
+        kill "$VARDEKO_XVFB_PID" 2>/dev/null || true
+    fi
     VARDEKO_XVFB_PID=
 }
 
