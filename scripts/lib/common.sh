@@ -51,7 +51,7 @@ vardeko_with_progress() {
     done
     wait "$pid" || status=$?
     if [ $status -ne 0 ]; then
-        cat "$log"
+        cat "$log" >&2
         echo "$label failed (exit status $status); its output is above" >&2
     fi
     rm -f "$log"
@@ -255,7 +255,7 @@ vardeko_build_quietly() {
     local log=$VARDEKO_ROOT/out/build/build.log
     mkdir -p "$VARDEKO_ROOT/out/build"
     if ! "$@" >"$log" 2>&1; then
-        cat "$log"
+        cat "$log" >&2
         echo "the build ($*) failed; its output is above" >&2
         exit 1
     fi
