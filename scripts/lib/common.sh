@@ -142,8 +142,14 @@ VARDEKO_HOST_PACKAGES=(fonts-ipafont-gothic x11-utils)
 VARDEKO_DIALOG_FACE='ＭＳ Ｐゴシック'
 VARDEKO_DIALOG_FONT='IPAPGothic'
 # The component's registry key, read from the one header that names the CLSID for every program.
-VARDEKO_CLSID_KEY="HKEY_CLASSES_ROOT\\CLSID\\$(sed -n 's/^#define VARDEKO_CLSID_TEXT L"\({[-0-9a-f]*}\)"$/\1/p' \
-    "$VARDEKO_ROOT/base/identity.h")"
+VARDEKO_CLSID=$(sed -n 's/^#define VARDEKO_CLSID_TEXT L"\({[-0-9a-f]*}\)"$/\1/p' \
+    "$VARDEKO_ROOT/base/identity.h") || VARDEKO_CLSID=
+if [ -z "$VARDEKO_CLSID" ]; then
+    echo "scripts/lib/common.sh: no line '#define VARDEKO_CLSID_TEXT L\"{...}\"' in base/identity.h," \
+        "which names the component's registry key" >&2
+    exit 1
+fi
+VARDEKO_CLSID_KEY="HKEY_CLASSES_ROOT\\CLSID\\$VARDEKO_CLSID"
 # Where the floating panel keeps its place.
 VARDEKO_HOST_KEY='HKEY_CURRENT_USER\Software\Vardeko\Host'
 
