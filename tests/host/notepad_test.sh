@@ -19,7 +19,7 @@ vardeko_wine regsvr32 /s "$(vardeko_wine winepath -w "$dll")" || { echo "regsvr3
 probe() { vardeko_wine "$probe" "$@"; }
 panel() { vardeko_wine "$host" --panel "$@"; }
 
-vardeko_wine notepad >/dev/null 2>&1 &
+"$WINELOADER" notepad >/dev/null 2>&1 &
 notepad_pid=$!
 probe wait-foreground Notepad $wait_seconds || { echo "notepad never became the foreground window"; exit 1; }
 

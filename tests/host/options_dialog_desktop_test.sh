@@ -30,7 +30,7 @@ stored() {
 tick_and_end() {
     local what=$1 box=$2 i
     shift 2
-    vardeko_wine "$host" --panel --options >/dev/null 2>"$work/err" &
+    "$WINELOADER" "$host" --panel --options >/dev/null 2>"$work/err" &
     local panel_pid=$!
     probe click-dialog "$box" $wait_seconds || fail "$what: ticking box $box"
     probe "$@" $wait_seconds || fail "$what: $*"

@@ -110,7 +110,7 @@ link=$(probe shortcut "$(windows_path "$shortcut")" | tr -d '\r')
 { read -r target && read -r arguments && read -r start_in; } <<<"$link"
 [ "$target" = "$(windows_path "$user_folder/vardeko-host.exe")" ] && [ "$arguments" = --panel ] ||
     fail "the shortcut starts $link"
-vardeko_wine notepad >/dev/null 2>&1 &
+"$WINELOADER" notepad >/dev/null 2>&1 &
 notepad_pid=$!
 probe wait-foreground Notepad $wait_seconds || fail "notepad never became the foreground window"
 (cd "$(unix_path "$start_in")" && vardeko_wine "$(unix_path "$target")" $arguments) &
