@@ -1,5 +1,5 @@
-# Shared by scripts/test and scripts/run: packages, builds, the X display and Wine prefixes.
-# Source it from the repository root.
+# Shared by the scripts and the tests under Wine: packages, builds, the X display and Wine
+# prefixes. Source it from the repository root.
 
 VARDEKO_ROOT=$(pwd)
 VARDEKO_NATIVE_BUILD=$VARDEKO_ROOT/out/build/native

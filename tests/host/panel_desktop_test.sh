@@ -12,14 +12,13 @@ probe=$4
 reader=$5
 arch=$6
 source scripts/lib/wine_test.sh
-place_key='HKCU\Software\Vardeko\Host'
 
 probe() { vardeko_wine "$probe" "$@"; }
 # reg.exe takes a DWORD's bits, as the panel stores a negative number.
 store_place() {
-    vardeko_wine reg add "$place_key" /v PanelLeft /t REG_DWORD /d $(($1 & 0xFFFFFFFF)) /f \
+    vardeko_wine reg add "$VARDEKO_HOST_KEY" /v PanelLeft /t REG_DWORD /d $(($1 & 0xFFFFFFFF)) /f \
         >/dev/null 2>&1 || fail "storing PanelLeft $1"
-    vardeko_wine reg add "$place_key" /v PanelTop /t REG_DWORD /d $(($2 & 0xFFFFFFFF)) /f \
+    vardeko_wine reg add "$VARDEKO_HOST_KEY" /v PanelTop /t REG_DWORD /d $(($2 & 0xFFFFFFFF)) /f \
         >/dev/null 2>&1 || fail "storing PanelTop $2"
 }
 
@@ -102,7 +101,7 @@ sleep 1
 expect_on_screen "after Reset position"
 reset=$seen
 close_panel "after Reset position"
-vardeko_wine reg query "$place_key" /v PanelLeft >/dev/null 2>&1 &&
+vardeko_wine reg query "$VARDEKO_HOST_KEY" /v PanelLeft >/dev/null 2>&1 &&
     fail "Reset position kept the stored place"
 open_panel
 expect_on_screen "a first run"
