@@ -157,6 +157,16 @@ VARDEKO_HOST_KEY='HKEY_CURRENT_USER\Software\Vardeko\Host'
 # with /reg:64.
 vardeko_reg() { vardeko_wine reg "$@" /reg:64; }
 
+# For a script under set -eE: what set -e stops on gets named, inside functions too, with the
+# script's line that called the function, so that no step ends the script without a word. What
+# fails in a command substitution or a pipeline is named by the command around it, when that stops
+# the script.
+vardeko_name_stops() {
+    trap 'vardeko_stopped=$?
+[ "$BASH_SUBSHELL" -ne 0 ] || echo "$0: stopped at ${BASH_SOURCE[0]}:$LINENO${FUNCNAME:+, called at \
+${BASH_SOURCE[-1]}:${BASH_LINENO[-2]}} (exit status $vardeko_stopped)" >&2' ERR
+}
+
 # Configures (once) and builds the native programs and tests.
 vardeko_build_native() {
     cmake -S "$VARDEKO_ROOT" -B "$VARDEKO_NATIVE_BUILD" -DCMAKE_BUILD_TYPE=RelWithDebInfo \
