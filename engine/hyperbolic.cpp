@@ -23,15 +23,9 @@ ScaledDoubleDouble Plain(double x)
     return {{x, 0}, 0};
 }
 
-// sinh x for nSign -1, cosh x for nSign 1: (e^a + nSign e^-a) / 2 with a = |x|, on the scale of
-// e^a = 2^k (1 + u).
-ScaledDoubleDouble HalfSumWithInverse(double x, int nSign)
+// (e^a + nSign e^-a) / 2 on the scale of e^a = 2^k (1 + u).
+ScaledDoubleDouble HalfSumWithInverse(DoubleDouble u, int k, int nSign)
 {
-    double a = Magnitude(x);
-    if (!(a <= HYPERBOLIC_OVERFLOW))
-        return Plain(a == a ? INFINITE : a);
-    DoubleDouble u;
-    int k = SplitExponential({a, 0}, &u);
     DoubleDouble e = Add(u, 1.0);
     // Near 0, e^a - e^-a = u + u / (1 + u): nothing cancels.
     if (k == 0 && nSign < 0)
@@ -41,16 +35,27 @@ ScaledDoubleDouble HalfSumWithInverse(double x, int nSign)
     return {Add(e, nSign < 0 ? Negate(inverse) : inverse), k - 1};
 }
 
+// sinh x for nSign -1, cosh x for nSign 1.
+ScaledDoubleDouble HyperbolicSineOrCosine(double x, int nSign)
+{
+    double a = Magnitude(x);
+    if (!(a <= HYPERBOLIC_OVERFLOW))
+        return Plain(a == a ? INFINITE : a);
+    DoubleDouble u;
+    int k = SplitExponential({a, 0}, &u);
+    return HalfSumWithInverse(u, k, nSign);
+}
+
 } // namespace
 
 ScaledDoubleDouble HyperbolicSine(double a)
 {
-    return HalfSumWithInverse(a, -1);
+    return HyperbolicSineOrCosine(a, -1);
 }
 
 ScaledDoubleDouble HyperbolicCosine(double x)
 {
-    return HalfSumWithInverse(x, 1);
+    return HyperbolicSineOrCosine(x, 1);
 }
 
 ScaledDoubleDouble HyperbolicTangent(double a)
@@ -59,6 +64,8 @@ ScaledDoubleDouble HyperbolicTangent(double a)
     if (a > TANH_SATURATION)
         return {{1, -TANH_DEFICIT}, 0};
     // sinh a / cosh a, both on the scale of e^a.
-    DoubleDouble sine = HalfSumWithInverse(a, -1).m_ddValue;
-    return {Divide(sine, HalfSumWithInverse(a, 1).m_ddValue), 0};
+    DoubleDouble u;
+    int k = SplitExponential({a, 0}, &u);
+    DoubleDouble sine = HalfSumWithInverse(u, k, -1).m_ddValue;
+    return {Divide(sine, HalfSumWithInverse(u, k, 1).m_ddValue), 0};
 }
