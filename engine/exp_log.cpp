@@ -3,13 +3,8 @@
 #include "engine/float_bits.h"
 #include "engine/power_series.h"
 
-#include <limits>
-
 namespace
 {
-
-const double INFINITE = std::numeric_limits<double>::infinity();
-const double NOT_A_NUMBER = std::numeric_limits<double>::quiet_NaN();
 
 // ln 2 in three parts; the first has 42 bits, so that any whole multiple below 2^11 is exact.
 const double LN2_HIGH = 0x1.62e42fefa3800p-1;
@@ -63,11 +58,6 @@ DoubleDouble TwiceArcTanh(DoubleDouble s)
     DoubleDouble sum =
         SumSeries(SERIES_ARCTANH, Multiply(s, s), ARCTANH_TERMS, ARCTANH_PRECISE_TERMS);
     return Scale(Multiply(s, sum), 1);
-}
-
-ScaledDoubleDouble Plain(double x)
-{
-    return {{x, 0}, 0};
 }
 
 } // namespace

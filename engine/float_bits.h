@@ -5,9 +5,13 @@
 
 #include <cstdint>
 #include <cstring>
+#include <limits>
 #ifdef __SSE2__
 #include <emmintrin.h>
 #endif
+
+const double INFINITE = std::numeric_limits<double>::infinity();
+const double NOT_A_NUMBER = std::numeric_limits<double>::quiet_NaN();
 
 inline uint64_t BitsOf(double x)
 {

@@ -3,12 +3,8 @@
 #include "engine/exp_log.h"
 #include "engine/float_bits.h"
 
-#include <limits>
-
 namespace
 {
-
-const double INFINITE = std::numeric_limits<double>::infinity();
 
 // Above the first sinh and cosh are infinite, above the second tanh rounds to 1 (1 - tanh 22 is
 // below 2^-62).
@@ -17,11 +13,6 @@ const double TANH_SATURATION = 22;
 const double TANH_DEFICIT = 0x1p-60;
 // e^-|x| against e^|x| matters no more from here: 2^-2k is below 2^-120.
 const int NEGLIGIBLE_HALF = 60;
-
-ScaledDoubleDouble Plain(double x)
-{
-    return {{x, 0}, 0};
-}
 
 // (e^a + nSign e^-a) / 2 on the scale of e^a = 2^k (1 + u).
 ScaledDoubleDouble HalfSumWithInverse(DoubleDouble u, int k, int nSign)

@@ -4,13 +4,9 @@
 #include "engine/float_bits.h"
 
 #include <cstdint>
-#include <limits>
 
 namespace
 {
-
-const double INFINITE = std::numeric_limits<double>::infinity();
-const double NOT_A_NUMBER = std::numeric_limits<double>::quiet_NaN();
 
 // Beyond these y ln|x| the result is infinite or 0.
 const double LOG_OVERFLOW = 710;
@@ -19,11 +15,6 @@ const double LOG_UNDERFLOW = -746;
 const double MAX_EXACT_EXPONENT = 4096;
 const double TWO_TO_54 = 0x1p54;
 const int MAX_EXACT_SCALE = 2000;
-
-ScaledDoubleDouble Plain(double x)
-{
-    return {{x, 0}, 0};
-}
 
 // A finite x above 0 as odd * 2^*pExponent with a whole odd number, which is returned.
 double OddPart(double x, int* pExponent)

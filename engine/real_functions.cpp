@@ -15,11 +15,6 @@ namespace
 // Below this every odd function here rounds to x itself: their cubic terms are below 2^-54 of x.
 const double TINY = 0x1p-28;
 
-ScaledDoubleDouble Plain(double x)
-{
-    return {{x, 0}, 0};
-}
-
 // The odd functions, of |x| at least 2^-28.
 ScaledDoubleDouble EvaluateOdd(unsigned nCode, double a)
 {
