@@ -13,7 +13,6 @@ const double LOG_OVERFLOW = 710;
 const double LOG_UNDERFLOW = -746;
 // Exact results: at most this whole exponent, and a scale that stays within the double range.
 const double MAX_EXACT_EXPONENT = 4096;
-const double TWO_TO_54 = 0x1p54;
 const int MAX_EXACT_SCALE = 2000;
 
 // A finite x above 0 as odd * 2^*pExponent with a whole odd number, which is returned.
