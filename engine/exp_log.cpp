@@ -102,14 +102,15 @@ DoubleDouble LogOnePlus(DoubleDouble w)
     return LogOfScaled(Add(w, 1.0), 0);
 }
 
-ScaledDoubleDouble Exponential(double x)
+ScaledDoubleDouble ExponentialOf(DoubleDouble x)
 {
-    if (!(x < EXP_OVERFLOW))
-        return Plain(x != x ? x : INFINITE);
-    if (x < EXP_UNDERFLOW)
+    double dblHi = x.m_dblHi;
+    if (!(dblHi < EXP_OVERFLOW))
+        return Plain(dblHi != dblHi ? dblHi : INFINITE);
+    if (dblHi < EXP_UNDERFLOW)
         return Plain(0);
     DoubleDouble u;
-    int k = SplitExponential({x, 0}, &u);
+    int k = SplitExponential(x, &u);
     return {Add(u, 1.0), k};
 }
 

@@ -74,7 +74,7 @@ ScaledDoubleDouble EvaluateRealFunction(unsigned nCode, double x)
     case CMD_LOG: return CommonLogarithm(x);
     case CMD_LN: return NaturalLogarithm(x);
     case CMD_POW10: return Power(10.0, x);
-    case CMD_EXPE: return Exponential(x);
+    case CMD_EXPE: return ExponentialOf({x, 0});
     default: return Plain(x);
     }
 }
