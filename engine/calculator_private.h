@@ -23,6 +23,13 @@ inline void ForgetTextValue()
     CurrentLevel().m_bTextValue = 0;
 }
 
+// The current text emptied, and with it any result it kept.
+inline void ClearCurrentText()
+{
+    CurrentText()[0] = 0;
+    ForgetTextValue();
+}
+
 // The keys of evaluation, dispatched by ExecuteCommand.
 int PressOperator(unsigned nCode);
 int PressEquals();

@@ -7,7 +7,6 @@ namespace
 
 const int LOWEST_SUBNORMAL_EXPONENT = -1074;
 const int LOWEST_NORMAL_EXPONENT = -1022;
-const double TWO_TO_52 = 4503599627370496.0;
 
 // The nearest multiple of 2^-1074 to v * 2^n, whose magnitude is below 2^-1022: the value is
 // scaled to whole units of 2^-1074 and rounded to a whole number, ties to even, by its high part
@@ -19,7 +18,7 @@ double RoundSubnormal(DoubleDouble v, int n)
         v = Negate(v);
     int nUnits = n - LOWEST_SUBNORMAL_EXPONENT;
     DoubleDouble units = Scale(Scale(v, nUnits / 2), nUnits - nUnits / 2);
-    double dblWhole = (units.m_dblHi + TWO_TO_52) - TWO_TO_52;
+    double dblWhole = NearestWhole(units.m_dblHi);
     double dblRest = units.m_dblHi - dblWhole;
     if (dblRest == 0.5 && units.m_dblLo > 0)
         dblWhole += 1;

@@ -25,6 +25,17 @@ struct ScaledDoubleDouble
     int m_nExponent;
 };
 
+// A value that needs no scale: one that is already a double, or within the double range.
+inline ScaledDoubleDouble Plain(DoubleDouble x)
+{
+    return {x, 0};
+}
+
+inline ScaledDoubleDouble Plain(double x)
+{
+    return {{x, 0}, 0};
+}
+
 // a + b exactly, when |a| >= |b| or a is 0.
 inline DoubleDouble QuickTwoSum(double a, double b)
 {

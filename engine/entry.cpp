@@ -68,10 +68,7 @@ int EnterMantissaChar(WideChar ch)
     WideChar* pszText = CurrentText();
     // A lone zero is always replaced, even by a character refused below.
     if (TextEquals(pszText, WIDE("0")))
-    {
-        pszText[0] = 0;
-        ForgetTextValue();
-    }
+        ClearCurrentText();
     if (!IsAccepted(ch))
         return 0;
     if (CurrentLevel().m_nStatus != LEVEL_ENTERING)
@@ -127,6 +124,7 @@ void ToggleExponentSign()
 
 int ToggleTextSign()
 {
+    ForgetTextValue();
     WideChar* pszText = CurrentText();
     size_t n = TextLength(pszText);
     if (n == 0)
@@ -164,10 +162,7 @@ int ChangeSign()
     }
     EvalLevel& level = CurrentLevel();
     if (level.m_nStatus != LEVEL_INITIAL && level.m_nStatus != LEVEL_RESULT)
-    {
-        ForgetTextValue();
         return ToggleTextSign();
-    }
     // On the programmer pad the negated value is stored as it is shown: modulo 2^32.
     if (g_Calculator.m_nMode == MODE_INTEGER)
         level.m_dblData = 0u - DoubleToUnsigned32(level.m_dblData);
@@ -192,8 +187,7 @@ int StartExponent()
 // The text goes and so does exponent entry, so that the next digits start a new number.
 void ClearEntry()
 {
-    CurrentText()[0] = 0;
-    ForgetTextValue();
+    ClearCurrentText();
     g_Calculator.m_bExpInput = 0;
 }
 

@@ -94,8 +94,7 @@ int EvaluateLevel()
     {
         level.m_dblData = ApplyOperator(level.m_nOp, level.m_dblData, dblRight);
         level.m_nOp = CMD_NONE;
-        level.m_szInpBuf[0] = 0;
-        ForgetTextValue();
+        ClearCurrentText();
     }
     return CheckRange(level.m_dblData);
 }
@@ -130,8 +129,7 @@ int PressEquals()
     EvalLevel& level = CurrentLevel();
     level.m_nOp = CMD_NONE;
     SetLevelStatus(LEVEL_RESULT, 0, 1);
-    level.m_szInpBuf[0] = 0;
-    ForgetTextValue();
+    ClearCurrentText();
     return 1;
 }
 

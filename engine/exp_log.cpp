@@ -3,13 +3,8 @@
 #include "engine/float_bits.h"
 #include "engine/power_series.h"
 
-#include <limits>
-
 namespace
 {
-
-const double INFINITE = std::numeric_limits<double>::infinity();
-const double NOT_A_NUMBER = std::numeric_limits<double>::quiet_NaN();
 
 // ln 2 in three parts; the first has 42 bits, so that any whole multiple below 2^11 is exact.
 const double LN2_HIGH = 0x1.62e42fefa3800p-1;
@@ -17,8 +12,6 @@ const double LN2_MIDDLE = 0x1.ef35793c76730p-45;
 const double LN2_LOW = 0x1.f97b57a079a19p-103;
 const double INVERSE_LN2 = 0x1.71547652b82fep+0;
 const DoubleDouble INVERSE_LN10 = {0x1.bcb7b1526e50ep-2, 0x1.95355baaafad3p-57};
-// Adding it rounds a magnitude below 2^51 to a whole number.
-const double ROUNDER = 0x1.8p52;
 
 // e^r for |r| <= ln(2)/2 is taken as (e^(r/8))^8: the series of e^q - 1 for |q| <= 0.0434
 // needs these many terms, then three squarings, each (1 + u)^2 - 1 = u (2 + u).
@@ -65,16 +58,11 @@ DoubleDouble TwiceArcTanh(DoubleDouble s)
     return Scale(Multiply(s, sum), 1);
 }
 
-ScaledDoubleDouble Plain(double x)
-{
-    return {{x, 0}, 0};
-}
-
 } // namespace
 
 int SplitExponential(DoubleDouble x, DoubleDouble* pU)
 {
-    double k = (x.m_dblHi * INVERSE_LN2 + ROUNDER) - ROUNDER;
+    double k = NearestWhole(x.m_dblHi * INVERSE_LN2);
     // x - k ln 2: the first part of k ln 2 is exact and lies within a factor 2 of x's high part,
     // so their difference is exact too.
     DoubleDouble r = TwoSum(x.m_dblHi - k * LN2_HIGH, x.m_dblLo);
@@ -114,14 +102,15 @@ DoubleDouble LogOnePlus(DoubleDouble w)
     return LogOfScaled(Add(w, 1.0), 0);
 }
 
-ScaledDoubleDouble Exponential(double x)
+ScaledDoubleDouble ExponentialOf(DoubleDouble x)
 {
-    if (!(x < EXP_OVERFLOW))
-        return Plain(x != x ? x : INFINITE);
-    if (x < EXP_UNDERFLOW)
+    double dblHi = x.m_dblHi;
+    if (!(dblHi < EXP_OVERFLOW))
+        return Plain(dblHi != dblHi ? dblHi : INFINITE);
+    if (dblHi < EXP_UNDERFLOW)
         return Plain(0);
     DoubleDouble u;
-    int k = SplitExponential({x, 0}, &u);
+    int k = SplitExponential(x, &u);
     return {Add(u, 1.0), k};
 }
 
@@ -140,7 +129,7 @@ ScaledDoubleDouble CommonLogarithm(double x)
     v.m_ddValue = Multiply(v.m_ddValue, INVERSE_LN10);
     // Within 2^-80 of a whole number n it is n, exactly: no double but 10^n comes that close (the
     // closest, near 1e303, is 2^-63 away).
-    double n = (v.m_ddValue.m_dblHi + ROUNDER) - ROUNDER;
+    double n = NearestWhole(v.m_ddValue.m_dblHi);
     if (Magnitude((v.m_ddValue.m_dblHi - n) + v.m_ddValue.m_dblLo) < EXACT_LOG_DISTANCE)
         v.m_ddValue = {n, 0};
     return v;

@@ -15,7 +15,8 @@ DoubleDouble LogOfScaled(DoubleDouble x, int nScale);
 DoubleDouble LogOnePlus(DoubleDouble w);
 
 // Overflow gives infinity, underflow 0 or a subnormal; ln and log10 of 0 give -infinity, of a
-// negative number NaN. log10 of a power of ten is exactly its exponent.
-ScaledDoubleDouble Exponential(double x);
+// negative number NaN. log10 of a power of ten is exactly its exponent. e^x takes a double-double
+// x, for the power's y ln x.
+ScaledDoubleDouble ExponentialOf(DoubleDouble x);
 ScaledDoubleDouble NaturalLogarithm(double x);
 ScaledDoubleDouble CommonLogarithm(double x);

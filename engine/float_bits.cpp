@@ -4,8 +4,6 @@ namespace
 {
 
 const int MAX_SCALE = 2 * 1022; // any further and a normal value is 0 or infinite
-const double TWO_TO_52 = 4503599627370496.0;
-const double TWO_TO_54 = 18014398509481984.0;
 
 } // namespace
 
@@ -44,7 +42,7 @@ double Floor(double x)
 {
     if (!(Magnitude(x) < TWO_TO_52))
         return x; // whole already, or not finite
-    // The nearest whole number, as adding 2^52 rounds it; one lower if that was above x.
-    double dblNearest = x < 0 ? (x - TWO_TO_52) + TWO_TO_52 : (x + TWO_TO_52) - TWO_TO_52;
+    // The nearest whole number; one lower if that was above x.
+    double dblNearest = NearestWhole(x);
     return dblNearest > x ? dblNearest - 1 : dblNearest;
 }

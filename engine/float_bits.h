@@ -5,9 +5,15 @@
 
 #include <cstdint>
 #include <cstring>
+#include <limits>
 #ifdef __SSE2__
 #include <emmintrin.h>
 #endif
+
+const double INFINITE = std::numeric_limits<double>::infinity();
+const double NOT_A_NUMBER = std::numeric_limits<double>::quiet_NaN();
+const double TWO_TO_52 = 0x1p52;
+const double TWO_TO_54 = 0x1p54;
 
 inline uint64_t BitsOf(double x)
 {
@@ -57,6 +63,13 @@ inline double SquareRootOf(double x)
 #else
     return __builtin_sqrt(x);
 #endif
+}
+
+// The whole number nearest x, ties to even, for |x| up to 2^52: added to 2^52 of its sign, x has
+// no bits left below the point.
+inline double NearestWhole(double x)
+{
+    return x < 0 ? (x - TWO_TO_52) + TWO_TO_52 : (x + TWO_TO_52) - TWO_TO_52;
 }
 
 // x * 2^n, rounded once: exact unless the result overflows or is subnormal.

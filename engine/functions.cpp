@@ -9,8 +9,6 @@
 #include "engine/power.h"
 #include "engine/real_functions.h"
 
-#include <limits>
-
 namespace
 {
 
@@ -49,8 +47,7 @@ double ComputeInteger(unsigned nCode, uint32_t u)
     if (nCode == CMD_POW10)
         return IntegerPower(10, u);
     double dblWhole = TruncateToWhole(EvaluateRealFunction(nCode, u));
-    return dblWhole >= 0 && dblWhole <= LARGEST_UNSIGNED ? dblWhole
-                                                         : std::numeric_limits<double>::quiet_NaN();
+    return dblWhole >= 0 && dblWhole <= LARGEST_UNSIGNED ? dblWhole : NOT_A_NUMBER;
 }
 
 } // namespace

@@ -3,12 +3,8 @@
 #include "engine/exp_log.h"
 #include "engine/float_bits.h"
 
-#include <limits>
-
 namespace
 {
-
-const double INFINITE = std::numeric_limits<double>::infinity();
 
 // Above the first sinh and cosh are infinite, above the second tanh rounds to 1 (1 - tanh 22 is
 // below 2^-62).
@@ -18,20 +14,9 @@ const double TANH_DEFICIT = 0x1p-60;
 // e^-|x| against e^|x| matters no more from here: 2^-2k is below 2^-120.
 const int NEGLIGIBLE_HALF = 60;
 
-ScaledDoubleDouble Plain(double x)
+// (e^a + nSign e^-a) / 2 on the scale of e^a = 2^k (1 + u).
+ScaledDoubleDouble HalfSumWithInverse(DoubleDouble u, int k, int nSign)
 {
-    return {{x, 0}, 0};
-}
-
-// sinh x for nSign -1, cosh x for nSign 1: (e^a + nSign e^-a) / 2 with a = |x|, on the scale of
-// e^a = 2^k (1 + u).
-ScaledDoubleDouble HalfSumWithInverse(double x, int nSign)
-{
-    double a = Magnitude(x);
-    if (!(a <= HYPERBOLIC_OVERFLOW))
-        return Plain(a == a ? INFINITE : a);
-    DoubleDouble u;
-    int k = SplitExponential({a, 0}, &u);
     DoubleDouble e = Add(u, 1.0);
     // Near 0, e^a - e^-a = u + u / (1 + u): nothing cancels.
     if (k == 0 && nSign < 0)
@@ -41,16 +26,27 @@ ScaledDoubleDouble HalfSumWithInverse(double x, int nSign)
     return {Add(e, nSign < 0 ? Negate(inverse) : inverse), k - 1};
 }
 
+// sinh x for nSign -1, cosh x for nSign 1.
+ScaledDoubleDouble HyperbolicSineOrCosine(double x, int nSign)
+{
+    double a = Magnitude(x);
+    if (!(a <= HYPERBOLIC_OVERFLOW))
+        return Plain(a == a ? INFINITE : a);
+    DoubleDouble u;
+    int k = SplitExponential({a, 0}, &u);
+    return HalfSumWithInverse(u, k, nSign);
+}
+
 } // namespace
 
 ScaledDoubleDouble HyperbolicSine(double a)
 {
-    return HalfSumWithInverse(a, -1);
+    return HyperbolicSineOrCosine(a, -1);
 }
 
 ScaledDoubleDouble HyperbolicCosine(double x)
 {
-    return HalfSumWithInverse(x, 1);
+    return HyperbolicSineOrCosine(x, 1);
 }
 
 ScaledDoubleDouble HyperbolicTangent(double a)
@@ -59,6 +55,8 @@ ScaledDoubleDouble HyperbolicTangent(double a)
     if (a > TANH_SATURATION)
         return {{1, -TANH_DEFICIT}, 0};
     // sinh a / cosh a, both on the scale of e^a.
-    DoubleDouble sine = HalfSumWithInverse(a, -1).m_ddValue;
-    return {Divide(sine, HalfSumWithInverse(a, 1).m_ddValue), 0};
+    DoubleDouble u;
+    int k = SplitExponential({a, 0}, &u);
+    DoubleDouble sine = HalfSumWithInverse(u, k, -1).m_ddValue;
+    return {Divide(sine, HalfSumWithInverse(u, k, 1).m_ddValue), 0};
 }

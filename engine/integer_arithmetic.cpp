@@ -1,8 +1,7 @@
 #include "engine/integer_arithmetic.h"
 
 #include "engine/command_codes.h"
-
-#include <limits>
+#include "engine/float_bits.h"
 
 double ApplyIntegerOperator(unsigned nOp, uint32_t uLeft, uint32_t uRight)
 {
@@ -11,7 +10,7 @@ double ApplyIntegerOperator(unsigned nOp, uint32_t uLeft, uint32_t uRight)
     case CMD_ADD: return static_cast<uint32_t>(uLeft + uRight);
     case CMD_SUB: return static_cast<uint32_t>(uLeft - uRight);
     case CMD_MUL: return static_cast<uint32_t>(uLeft * uRight);
-    case CMD_DIV: return uRight != 0 ? uLeft / uRight : std::numeric_limits<double>::quiet_NaN();
+    case CMD_DIV: return uRight != 0 ? uLeft / uRight : NOT_A_NUMBER;
     case CMD_AND: return uLeft & uRight;
     case CMD_OR: return uLeft | uRight;
     case CMD_XOR: return uLeft ^ uRight;

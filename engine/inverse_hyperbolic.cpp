@@ -3,22 +3,12 @@
 #include "engine/exp_log.h"
 #include "engine/float_bits.h"
 
-#include <limits>
-
 namespace
 {
-
-const double INFINITE = std::numeric_limits<double>::infinity();
-const double NOT_A_NUMBER = std::numeric_limits<double>::quiet_NaN();
 
 // Above this the 1 beside x^2 changes the result by less than 2^-106 of it: asinh x and acosh x
 // are ln 2x.
 const double HUGE_ARGUMENT = 0x1p52;
-
-ScaledDoubleDouble Plain(double x)
-{
-    return {{x, 0}, 0};
-}
 
 } // namespace
 

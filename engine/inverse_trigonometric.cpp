@@ -4,8 +4,6 @@
 #include "engine/float_bits.h"
 #include "engine/power_series.h"
 
-#include <limits>
-
 namespace
 {
 
@@ -27,11 +25,6 @@ const int ARCTANGENT_TERMS = 13;
 const int ARCTANGENT_PRECISE_TERMS = 7;
 // From here atan x = pi/2 - 1/x to far below an ulp; infinities included.
 const double ARCTANGENT_HUGE = 0x1p60;
-
-ScaledDoubleDouble Plain(DoubleDouble x)
-{
-    return {x, 0};
-}
 
 // atan(a / b), or with bRoot atan(sqrt(a / b)), for a and b at least 0 and not both 0: the
 // smaller over the larger, and from above 1 as pi/2 - atan of the inverse.
@@ -55,7 +48,7 @@ DoubleDouble ArcTangentOfRatio(DoubleDouble a, DoubleDouble b, bool bRoot)
 ScaledDoubleDouble ArcSine(double a)
 {
     if (!(a <= 1))
-        return Plain({std::numeric_limits<double>::quiet_NaN(), 0});
+        return Plain(NOT_A_NUMBER);
     // asin a = atan(a / sqrt(1 - a^2)): 1 - a^2 is exact in double-double, so nothing cancels.
     DoubleDouble root = SquareRoot(Add(Negate(TwoProduct(a, a)), 1.0));
     return Plain(ArcTangentOfRatio({a, 0}, root, false));
@@ -64,7 +57,7 @@ ScaledDoubleDouble ArcSine(double a)
 ScaledDoubleDouble ArcCosine(double x)
 {
     if (!(Magnitude(x) <= 1))
-        return Plain({std::numeric_limits<double>::quiet_NaN(), 0});
+        return Plain(NOT_A_NUMBER);
     // acos x = 2 atan(sqrt((1 - x) / (1 + x))): nothing cancels at either end.
     return Plain(Scale(ArcTangentOfRatio(TwoSum(1, -x), TwoSum(1, x), true), 1));
 }

@@ -233,7 +233,7 @@ bool BeginNumber(TextWriter* p, double dblValue, int nLimit, DecimalDigits* pDig
     uint64_t nBits = BitsOf(dblValue);
     if ((nBits & SIGN_BIT) != 0)
         PutChar(p, '-');
-    int nBiased = static_cast<int>(nBits >> 52 & 0x7FF);
+    int nBiased = BiasedExponentOf(dblValue);
     uint64_t nFraction = nBits & FRACTION_MASK;
     if (nBiased == 0x7FF)
     {
@@ -310,7 +310,7 @@ void FormatFixed(double dblValue, int nDecimals, char* pszOut, size_t cbOut)
 uint32_t DoubleToUnsigned32(double dblValue)
 {
     uint64_t nBits = BitsOf(dblValue);
-    int nBiased = static_cast<int>(nBits >> 52 & 0x7FF);
+    int nBiased = BiasedExponentOf(dblValue);
     if (nBiased == 0x7FF || nBiased == 0)
         return 0;
     uint64_t nMantissa = (nBits & FRACTION_MASK) | HIDDEN_BIT;

@@ -4,26 +4,16 @@
 #include "engine/float_bits.h"
 
 #include <cstdint>
-#include <limits>
 
 namespace
 {
 
-const double INFINITE = std::numeric_limits<double>::infinity();
-const double NOT_A_NUMBER = std::numeric_limits<double>::quiet_NaN();
-
-// Beyond these y ln|x| the result is infinite or 0.
-const double LOG_OVERFLOW = 710;
-const double LOG_UNDERFLOW = -746;
+// From here y ln|x| lies far beyond e^x's range and its rounded product alone gives the result:
+// the double-double product would overflow for the largest y.
+const double FAR_BEYOND_EXPONENTIAL = 2048;
 // Exact results: at most this whole exponent, and a scale that stays within the double range.
 const double MAX_EXACT_EXPONENT = 4096;
-const double TWO_TO_54 = 0x1p54;
 const int MAX_EXACT_SCALE = 2000;
-
-ScaledDoubleDouble Plain(double x)
-{
-    return {{x, 0}, 0};
-}
 
 // A finite x above 0 as odd * 2^*pExponent with a whole odd number, which is returned.
 double OddPart(double x, int* pExponent)
@@ -84,13 +74,9 @@ ScaledDoubleDouble PowerOfMagnitude(double a, double y)
         return result;
     DoubleDouble logA = LogOfScaled({a, 0}, 0);
     double dblProduct = y * logA.m_dblHi;
-    if (!(dblProduct < LOG_OVERFLOW))
-        return Plain(INFINITE);
-    if (dblProduct < LOG_UNDERFLOW)
-        return Plain(0);
-    DoubleDouble u;
-    int k = SplitExponential(Multiply(logA, y), &u);
-    return {Add(u, 1.0), k};
+    return ExponentialOf(Magnitude(dblProduct) < FAR_BEYOND_EXPONENTIAL
+                             ? Multiply(logA, y)
+                             : DoubleDouble{dblProduct, 0});
 }
 
 } // namespace

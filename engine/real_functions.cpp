@@ -15,11 +15,6 @@ namespace
 // Below this every odd function here rounds to x itself: their cubic terms are below 2^-54 of x.
 const double TINY = 0x1p-28;
 
-ScaledDoubleDouble Plain(double x)
-{
-    return {{x, 0}, 0};
-}
-
 // The odd functions, of |x| at least 2^-28.
 ScaledDoubleDouble EvaluateOdd(unsigned nCode, double a)
 {
@@ -79,7 +74,7 @@ ScaledDoubleDouble EvaluateRealFunction(unsigned nCode, double x)
     case CMD_LOG: return CommonLogarithm(x);
     case CMD_LN: return NaturalLogarithm(x);
     case CMD_POW10: return Power(10.0, x);
-    case CMD_EXPE: return Exponential(x);
+    case CMD_EXPE: return ExponentialOf({x, 0});
     default: return Plain(x);
     }
 }

@@ -11,11 +11,9 @@ namespace
 const int SERIES_TERMS = 14;
 const int SERIES_PRECISE_TERMS = 9;
 
-// sin(x + nQuarterTurns pi/2): sin or cos of the remainder, with a sign.
-DoubleDouble SineTurned(double x, int nQuarterTurns)
+// sin(r + q pi/2) for a remainder r of at most pi/4: sin or cos of r, with a sign.
+DoubleDouble SineTurned(DoubleDouble r, int q)
 {
-    DoubleDouble r;
-    int q = (ReduceByQuarterTurns(x, &r) + nQuarterTurns) & 3;
     bool bCosine = (q & 1) != 0;
     DoubleDouble value = SumSeries(bCosine ? SERIES_COSINE : SERIES_SINE, Negate(Multiply(r, r)),
                                    SERIES_TERMS, SERIES_PRECISE_TERMS);
@@ -24,19 +22,28 @@ DoubleDouble SineTurned(double x, int nQuarterTurns)
     return (q & 2) != 0 ? Negate(value) : value;
 }
 
+// sin(x + nQuarterTurns pi/2), or with bTangent tan x: x is reduced once for its sine and cosine.
+ScaledDoubleDouble SineOrTangent(double x, int nQuarterTurns, bool bTangent)
+{
+    DoubleDouble r;
+    int q = ReduceByQuarterTurns(x, &r) + nQuarterTurns;
+    DoubleDouble value = SineTurned(r, q);
+    return {bTangent ? Divide(value, SineTurned(r, q + 1)) : value, 0};
+}
+
 } // namespace
 
 ScaledDoubleDouble Sine(double a)
 {
-    return {SineTurned(a, 0), 0};
+    return SineOrTangent(a, 0, false);
 }
 
 ScaledDoubleDouble Cosine(double x)
 {
-    return {SineTurned(x, 1), 0};
+    return SineOrTangent(x, 1, false);
 }
 
 ScaledDoubleDouble Tangent(double a)
 {
-    return {Divide(SineTurned(a, 0), SineTurned(a, 1)), 0};
+    return SineOrTangent(a, 0, true);
 }

@@ -64,8 +64,7 @@ int WriteValueText(double dblValue, WideChar* pszOut)
 int WriteCurrentTextAsInteger(double dblValue)
 {
     uint32_t uValue = DoubleToUnsigned32(dblValue);
-    CurrentText()[0] = 0;
-    ForgetTextValue();
+    ClearCurrentText();
     if (g_Calculator.m_bError)
         return 0;
     return FormatNumber(static_cast<double>(uValue), CurrentText());
@@ -111,8 +110,7 @@ int StoreValueText(double dblValue)
 {
     if (g_Calculator.m_nMode == MODE_INTEGER)
         return WriteCurrentTextAsInteger(dblValue);
-    CurrentText()[0] = 0;
-    ForgetTextValue();
+    ClearCurrentText();
     if (g_Calculator.m_bError)
         return 0;
     return FormatNumber(dblValue, CurrentText());

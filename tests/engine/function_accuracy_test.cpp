@@ -6,6 +6,7 @@
 #include "cli/key_names.h"
 #include "engine/command_codes.h"
 #include "engine/double_double.h"
+#include "engine/float_bits.h"
 #include "engine/power.h"
 #include "engine/real_functions.h"
 #include "pad_model/layout.h"
@@ -13,7 +14,6 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
-#include <cstring>
 
 namespace
 {
@@ -30,13 +30,6 @@ const FunctionCase g_aCases[] = {
 #include "tests/engine/function_cases.inc"
 };
 
-double FromBits(uint64_t nBits)
-{
-    double x;
-    memcpy(&x, &nBits, sizeof x);
-    return x;
-}
-
 } // namespace
 
 TEST(FunctionAccuracyTest, CorrectlyRoundedAtEveryCase)
@@ -46,13 +39,12 @@ TEST(FunctionAccuracyTest, CorrectlyRoundedAtEveryCase)
     {
         const KeyName* pKey = FindKeyName(c.pszKey);
         ASSERT_TRUE(pKey != nullptr && pKey->wKind == KEY_COMMAND) << c.pszKey;
-        double x = FromBits(c.nX);
-        double y = FromBits(c.nY);
+        double x = DoubleFromBits(c.nX);
+        double y = DoubleFromBits(c.nY);
         double dblResult = RoundToDouble(
             pKey->wValue == CMD_POWER ? Power(x, y) : EvaluateRealFunction(pKey->wValue, x));
-        double dblExpected = FromBits(c.nResult);
-        uint64_t nBits;
-        memcpy(&nBits, &dblResult, sizeof nBits);
+        double dblExpected = DoubleFromBits(c.nResult);
+        uint64_t nBits = BitsOf(dblResult);
         // Any NaN stands for NaN: the references have one bit pattern for all.
         bool bRight = nBits == c.nResult || (dblResult != dblResult && dblExpected != dblExpected);
         if (!bRight && nWrong++ < 20)

@@ -6,32 +6,13 @@
 #include "cli/key_names.h"
 #include "engine/command_codes.h"
 #include "engine/double_double.h"
+#include "engine/float_bits.h"
 #include "engine/power.h"
 #include "engine/real_functions.h"
 #include "pad_model/layout.h"
 
 #include <cinttypes>
 #include <cstdio>
-#include <cstring>
-
-namespace
-{
-
-double FromBits(uint64_t nBits)
-{
-    double x;
-    memcpy(&x, &nBits, sizeof x);
-    return x;
-}
-
-uint64_t ToBits(double x)
-{
-    uint64_t nBits;
-    memcpy(&nBits, &x, sizeof nBits);
-    return nBits;
-}
-
-} // namespace
 
 int main()
 {
@@ -52,9 +33,9 @@ int main()
             return 2;
         }
         ScaledDoubleDouble result = pKey->wValue == CMD_POWER
-                                        ? Power(FromBits(nX), FromBits(nY))
-                                        : EvaluateRealFunction(pKey->wValue, FromBits(nX));
-        printf("%016" PRIx64 "\n", ToBits(RoundToDouble(result)));
+                                        ? Power(DoubleFromBits(nX), DoubleFromBits(nY))
+                                        : EvaluateRealFunction(pKey->wValue, DoubleFromBits(nX));
+        printf("%016" PRIx64 "\n", BitsOf(RoundToDouble(result)));
     }
     return ferror(stdin) ? 1 : 0;
 }
