@@ -106,7 +106,7 @@ ScaledDoubleDouble ExponentialOf(DoubleDouble x)
 {
     double dblHi = x.m_dblHi;
     if (!(dblHi < EXP_OVERFLOW))
-        return Plain(dblHi != dblHi ? dblHi : INFINITE);
+        return Plain(dblHi != dblHi ? dblHi : POSITIVE_INFINITY);
     if (dblHi < EXP_UNDERFLOW)
         return Plain(0);
     DoubleDouble u;
@@ -116,8 +116,8 @@ ScaledDoubleDouble ExponentialOf(DoubleDouble x)
 
 ScaledDoubleDouble NaturalLogarithm(double x)
 {
-    if (!(x > 0 && x < INFINITE))
-        return Plain(x == 0 ? -INFINITE : x > 0 ? x : NOT_A_NUMBER);
+    if (!(x > 0 && x < POSITIVE_INFINITY))
+        return Plain(x == 0 ? -POSITIVE_INFINITY : x > 0 ? x : NOT_A_NUMBER);
     return {LogOfScaled({x, 0}, 0), 0};
 }
 

@@ -10,7 +10,7 @@
 #include <emmintrin.h>
 #endif
 
-const double INFINITE = std::numeric_limits<double>::infinity();
+const double POSITIVE_INFINITY = std::numeric_limits<double>::infinity();
 const double NOT_A_NUMBER = std::numeric_limits<double>::quiet_NaN();
 const double TWO_TO_52 = 0x1p52;
 const double TWO_TO_54 = 0x1p54;

@@ -31,7 +31,7 @@ ScaledDoubleDouble HyperbolicSineOrCosine(double x, int nSign)
 {
     double a = Magnitude(x);
     if (!(a <= HYPERBOLIC_OVERFLOW))
-        return Plain(a == a ? INFINITE : a);
+        return Plain(a == a ? POSITIVE_INFINITY : a);
     DoubleDouble u;
     int k = SplitExponential({a, 0}, &u);
     return HalfSumWithInverse(u, k, nSign);

@@ -14,7 +14,7 @@ const double HUGE_ARGUMENT = 0x1p52;
 
 ScaledDoubleDouble InverseSinh(double a)
 {
-    if (!(a < INFINITE))
+    if (!(a < POSITIVE_INFINITY))
         return Plain(a);
     if (a > HUGE_ARGUMENT)
         return {LogOfScaled({a, 0}, 1), 0};
@@ -38,7 +38,7 @@ ScaledDoubleDouble InverseCosh(double x)
 ScaledDoubleDouble InverseTanh(double a)
 {
     if (!(a < 1))
-        return Plain(a == 1 ? INFINITE : NOT_A_NUMBER);
+        return Plain(a == 1 ? POSITIVE_INFINITY : NOT_A_NUMBER);
     // atanh a = ln(1 + w) / 2, w = 2a / (1 - a); 1 - a is exact near 1.
     return {LogOnePlus(Divide({2 * a, 0}, TwoSum(1.0, -a))), -1};
 }

@@ -93,8 +93,8 @@ ScaledDoubleDouble Power(double x, double y)
     bool bNegative = BitsOf(x) >> 63 != 0 && bWhole && !IsWhole(y * 0.5);
     double a = Magnitude(x);
     ScaledDoubleDouble result;
-    if (a == 0 || a == INFINITE)
-        result = Plain((a == 0) == (y > 0) ? 0 : INFINITE);
+    if (a == 0 || a == POSITIVE_INFINITY)
+        result = Plain((a == 0) == (y > 0) ? 0 : POSITIVE_INFINITY);
     else if (a == 1)
         result = Plain(1);
     else

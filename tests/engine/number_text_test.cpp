@@ -61,8 +61,6 @@ bool IsPowerOfTen(const std::string& strText)
 #define EXPECT_SAME_DOUBLE(expected, actual)                                                       \
     EXPECT_EQ(BitsOf(expected), BitsOf(actual)) << (expected) << " vs " << (actual)
 
-const double POSITIVE_INFINITY = std::numeric_limits<double>::infinity();
-
 } // namespace
 
 TEST(FormatGeneral, ChoosesTheNotationAfterRounding)
