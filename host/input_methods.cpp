@@ -234,9 +234,7 @@ HRESULT ActivateInputMethod(const CLSID& clsid, HWND hwndSip, IIMCallback* pCall
     IMINFO imi = {};
     imi.cbSize = sizeof(imi);
     pMethod->GetInfo(&imi);
-    SIPINFO si;
-    FillSipInfo(hwndSip, &si);
-    pMethod->ReceiveSipInfo(&si);
+    ReportPanelSize(pMethod, hwndSip);
     pMethod->RegisterCallback(pCallback);
     pMethod->Showing();
     *ppMethod = pMethod;
