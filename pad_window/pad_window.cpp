@@ -5,12 +5,19 @@
 #include "pad_model/layout.h"
 #include "pad_window/key_actions.h"
 #include "pad_window/painting.h"
+#include "platform/sip.h"
 #include "settings/settings_store.h"
 
 #include <new>
 
 namespace
 {
+
+// The pad window's own record, kept in its user data slot.
+struct PadWindowData
+{
+    IIMCallback* m_pCallback; // borrowed from the host: no reference is held
+};
 
 // The window's record lives in its user data slot, where the window procedure finds it from the
 // handle alone; null before WM_CREATE has allocated it.
