@@ -99,7 +99,7 @@ void OnSize(HWND hwnd, PadState& state, int nWidth, int nHeight)
 
 // The pen: down presses a key, a move off it cancels the press, up performs it (ReleaseKey). A
 // double-click (the class has CS_DBLCLKS) is the second tap of a fast pair and presses like any
-// other. Positions are unsigned, so a pen captured left of or above the window lies in no key.
+// other.
 void OnPenDown(HWND hwnd, PadState& state, int x, int y)
 {
     if (state.nPressedKey != NO_KEY)
