@@ -105,8 +105,7 @@ HRESULT InputMethod::Select(HWND hwndSip)
     m_hwndPad = CreatePadWindow(hwndSip);
     if (m_hwndPad == nullptr)
     {
-        UnregisterPadWindowClass();
-        DestroyIcons(&m_himlNarrow, &m_himlWide);
+        Deselect();
         return E_FAIL;
     }
     return S_OK;

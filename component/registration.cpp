@@ -50,7 +50,6 @@ HRESULT RegisterComponent()
         return E_FAIL;
     // A registration with a value missing cannot work as a whole, and says so; the rows after a
     // failed one are not written.
-    bool bWritten = true;
     for (const RegistrationRow& row : g_aRegistration)
     {
         const WCHAR* pszText = row.pszText;
@@ -59,10 +58,14 @@ HRESULT RegisterComponent()
             lstrcpynW(szModule + cchModule, row.pszText, MODULE_PATH_SIZE - cchModule);
             pszText = szModule;
         }
-        bWritten = bWritten && SetDefaultText(hkey, row.pszSubkey, pszText);
+        if (!SetDefaultText(hkey, row.pszSubkey, pszText))
+        {
+            RegCloseKey(hkey);
+            return E_FAIL;
+        }
     }
     RegCloseKey(hkey);
-    return bWritten ? S_OK : E_FAIL;
+    return S_OK;
 }
 
 HRESULT UnregisterComponent()

@@ -127,13 +127,11 @@ HRESULT CreateUserClassInstance(const CLSID& clsid, IInputMethod** ppMethod)
 {
     // Only the user's own classes: the machine's are COM's to find.
     const ClassesKey& user = g_aClassesKeys[0];
-    std::wstring sKey = ClassKeyPath(user, clsid) + L"\\InprocServer32";
-    WCHAR szPath[PATH_CHARS];
-    DWORD cbPath = sizeof(szPath);
-    if (RegGetValueW(user.hkeyRoot, sKey.c_str(), nullptr, RRF_RT_REG_SZ, nullptr, szPath,
-                     &cbPath) != ERROR_SUCCESS)
+    std::wstring sPath;
+    if (!ReadDefaultText(user.hkeyRoot, (ClassKeyPath(user, clsid) + L"\\InprocServer32").c_str(),
+                         &sPath))
         return REGDB_E_CLASSNOTREG;
-    HMODULE hmod = LoadLibraryExW(szPath, nullptr, LOAD_WITH_ALTERED_SEARCH_PATH);
+    HMODULE hmod = LoadLibraryExW(sPath.c_str(), nullptr, LOAD_WITH_ALTERED_SEARCH_PATH);
     if (hmod == nullptr)
         return HRESULT_FROM_WIN32(GetLastError());
     g_aUserClassModules.push_back(hmod);
@@ -236,9 +234,7 @@ HRESULT ActivateInputMethod(const CLSID& clsid, HWND hwndSip, IIMCallback* pCall
     IMINFO imi = {};
     imi.cbSize = sizeof(imi);
     pMethod->GetInfo(&imi);
-    SIPINFO si;
-    FillSipInfo(hwndSip, &si);
-    pMethod->ReceiveSipInfo(&si);
+    ReportPanelSize(pMethod, hwndSip);
     pMethod->RegisterCallback(pCallback);
     pMethod->Showing();
     *ppMethod = pMethod;

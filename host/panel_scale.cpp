@@ -33,13 +33,8 @@ int LoadPanelScaleChoice()
 
 void SavePanelScaleChoice(int nChoice)
 {
-    HKEY hkey = nullptr;
-    if (RegCreateKeyExW(HKEY_CURRENT_USER, PANEL_PLACE_KEY, 0, nullptr, 0, KEY_SET_VALUE, nullptr,
-                        &hkey, nullptr) != ERROR_SUCCESS)
-        return;
     DWORD dw = static_cast<DWORD>(nChoice);
-    RegSetValueExW(hkey, SCALE_VALUE, 0, REG_DWORD, reinterpret_cast<const BYTE*>(&dw), sizeof(dw));
-    RegCloseKey(hkey);
+    RegSetKeyValueW(HKEY_CURRENT_USER, PANEL_PLACE_KEY, SCALE_VALUE, REG_DWORD, &dw, sizeof(dw));
 }
 
 int ScaleForDpi(UINT uDpi)

@@ -1,8 +1,6 @@
 #pragma once
 // The keypad's one global record: what the user has chosen and what the pad shows.
 
-#include "platform/sip.h"
-
 #include <windows.h>
 
 const int PAD_DISPLAY_CHARS = 128; // szDisplay holds this many characters and a terminator
@@ -35,9 +33,3 @@ void InitPadState();
 
 // The one place the scale changes: nScale and the display rectangle that goes with it.
 void SetPadScale(PadState& state, int nScale);
-
-// The pad window's own record, kept in its user data slot.
-struct PadWindowData
-{
-    IIMCallback* m_pCallback; // borrowed from the host: no reference is held
-};

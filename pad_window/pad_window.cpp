@@ -5,12 +5,19 @@
 #include "pad_model/layout.h"
 #include "pad_window/key_actions.h"
 #include "pad_window/painting.h"
+#include "platform/sip.h"
 #include "settings/settings_store.h"
 
 #include <new>
 
 namespace
 {
+
+// The pad window's own record, kept in its user data slot.
+struct PadWindowData
+{
+    IIMCallback* m_pCallback; // borrowed from the host: no reference is held
+};
 
 // The window's record lives in its user data slot, where the window procedure finds it from the
 // handle alone; null before WM_CREATE has allocated it.
@@ -92,7 +99,7 @@ void OnSize(HWND hwnd, PadState& state, int nWidth, int nHeight)
 
 // The pen: down presses a key, a move off it cancels the press, up performs it (ReleaseKey). A
 // double-click (the class has CS_DBLCLKS) is the second tap of a fast pair and presses like any
-// other. Positions are unsigned, so a pen captured left of or above the window lies in no key.
+// other.
 void OnPenDown(HWND hwnd, PadState& state, int x, int y)
 {
     if (state.nPressedKey != NO_KEY)

@@ -11,24 +11,17 @@
 namespace
 {
 
-// Text as UTF-8.
-std::string Utf8(const wchar_t* psz)
+// The table's text as the include file's, which is the same in ASCII and in UTF-8; false for a
+// character beyond ASCII, which the tool does not encode.
+bool Ascii(const wchar_t* psz, std::string* ps)
 {
-    std::string s;
     for (; *psz != 0; ++psz)
     {
-        unsigned long ulCode = static_cast<unsigned long>(*psz);
-        if (ulCode < 0x80)
-        {
-            s += static_cast<char>(ulCode);
-            continue;
-        }
-        int nTrail = ulCode < 0x800 ? 1 : ulCode < 0x10000 ? 2 : 3;
-        s += static_cast<char>((0xF00 >> nTrail) | (ulCode >> (6 * nTrail)));
-        while (nTrail-- > 0)
-            s += static_cast<char>(0x80 | ((ulCode >> (6 * nTrail)) & 0x3F));
+        if (static_cast<unsigned long>(*psz) >= 0x80)
+            return false;
+        *ps += static_cast<char>(*psz);
     }
-    return s;
+    return true;
 }
 
 // Literal text in a Windows Installer formatted value: its brackets and braces escaped.
@@ -79,10 +72,19 @@ int main(int argc, char** argv)
                         "<Include>\n";
     for (const RegistrationRow& row : g_aRegistration)
     {
+        std::string sSubkey;
+        std::string sRowText;
+        if ((row.pszSubkey != nullptr && !Ascii(row.pszSubkey, &sSubkey)) ||
+            !Ascii(row.pszText, &sRowText))
+        {
+            fprintf(stderr, "vardeko-registration-wxi: a row of component/registration_table.h "
+                            "holds a character beyond ASCII, which this tool does not write\n");
+            return 1;
+        }
         std::string sKey = sClassKey;
         if (row.pszSubkey != nullptr)
-            sKey += "\\" + Utf8(row.pszSubkey);
-        std::string sValue = Formatted(Utf8(row.pszText));
+            sKey += "\\" + sSubkey;
+        std::string sValue = Formatted(sRowText);
         if (row.bModulePath)
             sValue = "[#" + std::string(argv[2]) + "]" + sValue;
         sText += "  <RegistryValue Root=\"HKMU\" Key=\"" + Attribute(sKey) +
